@@ -1,0 +1,103 @@
+#include "personal/database_copy.h"
+
+#include "platform/file_attributes.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+namespace zyntra {
+namespace {
+
+CopyFaultHook& FaultHook() {
+    static CopyFaultHook hook;
+    return hook;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return fd_; }
+    bool Close() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, const char* data, ssize_t size) {
+    while (size > 0) {
+        ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool CopyContents(int from, int to) {
+    char buffer[64 * 1024];
+    for (;;) {
+        ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (!WriteAll(to, buffer, got))
+            return false;
+    }
+}
+
+bool WriteTemporaryCopy(const std::string& source, const std::string& temporary) {
+    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.Get() < 0)
+        return false;
+    FileDescriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (out.Get() < 0)
+        return false;
+    return CopyContents(in.Get(), out.Get()) && ::fsync(out.Get()) == 0 && out.Close();
+}
+
+void SyncFolderOf(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
+    if (dir.Get() >= 0)
+        ::fsync(dir.Get());
+}
+
+} // namespace
+
+bool CopyDatabaseFile(const std::string& source, const std::string& target) {
+    const std::string temporary = target + ".part";
+    bool copied = WriteTemporaryCopy(source, temporary);
+    if (copied && FaultHook())
+        copied = FaultHook()(target);
+    if (!copied || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolderOf(target);
+    SetArchiveOnly(target);
+    return true;
+}
+
+void SetCopyFaultHook(CopyFaultHook hook) { FaultHook() = std::move(hook); }
+
+} // namespace zyntra

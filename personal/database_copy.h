@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace zyntra {
+
+// The one way this subsystem copies a database file (start-up reset,
+// synchronisation, backup, restore). The copy goes to a temporary name beside
+// the target, is flushed to the medium and then renamed over the target, so
+// the target is either the old file or the complete new one, also when the
+// device is pulled out mid-copy. The target then gets the archive attribute
+// alone (writable). Returns false, with the target untouched, on any failure.
+bool CopyDatabaseFile(const std::string& source, const std::string& target);
+
+// Test seam: consulted after the data reached the temporary file and before
+// it replaces the target; returning false makes the copy fail at that point.
+// An empty function (the default) lets every copy through.
+using CopyFaultHook = std::function<bool(const std::string& target)>;
+void SetCopyFaultHook(CopyFaultHook hook);
+
+} // namespace zyntra

@@ -1,0 +1,67 @@
+#include "personal/database_files.h"
+
+#include "kit/message_box.h"
+#include "personal/database_copy.h"
+#include "platform/program_folder.h"
+
+#include <sys/stat.h>
+
+#include <cassert>
+#include <filesystem>
+
+namespace zyntra {
+namespace {
+
+constexpr DatabaseSlot kSlots[kDatabaseSlotCount] = {
+    {1, "PIM.db", "temp.dat"},
+    {2, "ECDIY_Dict.db", "temp_1.dat"},
+    {3, "CEDIY_Dict.db", "temp_2.dat"},
+    {4, "JCDIY_Dict.db", nullptr},
+    {5, "CJDIY_Dict.db", nullptr},
+};
+
+std::string SlotFile(const char* folder, int slot) {
+    return ProgramFolder() + folder + "/default-" + std::to_string(GetDatabaseSlot(slot).number) +
+           ".dat";
+}
+
+} // namespace
+
+const DatabaseSlot& GetDatabaseSlot(int slot) {
+    assert(slot >= 1 && slot <= kDatabaseSlotCount);
+    return kSlots[slot - 1];
+}
+
+std::string WorkingCopyPath(int slot) { return SlotFile("data", slot); }
+std::string TemplatePath(int slot) { return SlotFile("init", slot); }
+std::string BackupPath(int slot) { return SlotFile("backup", slot); }
+
+std::string ScratchCopyPath(int slot) {
+    const char* name = GetDatabaseSlot(slot).scratchFileName;
+    return name ? ProgramFolder() + name : std::string();
+}
+
+std::string DeviceDatabasePath(const std::string& internalRoot, int slot) {
+    return internalRoot + "Secretary/" + GetDatabaseSlot(slot).deviceFileName;
+}
+
+void ResetWorkingCopies() {
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
+        const std::string source = TemplatePath(slot);
+        std::error_code error;
+        if (!std::filesystem::exists(source, error))
+            continue;
+        CopyDatabaseFile(source, WorkingCopyPath(slot));
+    }
+}
+
+std::int64_t FileSize(const std::string& path, MessageBox& messages) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) {
+        messages.ShowCaptioned("ERROR", "ERROR for STAT");
+        return 0;
+    }
+    return static_cast<std::int64_t>(status.st_size);
+}
+
+} // namespace zyntra

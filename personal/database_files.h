@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zyntra {
+
+class MessageBox;
+
+// The five personal databases. Slot 1 holds address book, schedule, to-do
+// list, timetable and the content index; slots 2 and 3 the two user
+// dictionaries that are loaded and written; slots 4 and 5 two dictionaries
+// that are only prepared on the device and copied as whole files.
+constexpr int kDatabaseSlotCount = 5;
+
+struct DatabaseSlot {
+    int number;                  // 1..5
+    const char* deviceFileName;  // below "Secretary/" of the internal memory
+    const char* scratchFileName; // in the program folder; nullptr for slots 4 and 5
+};
+
+// Slot 1..kDatabaseSlotCount; anything else is a programming error.
+const DatabaseSlot& GetDatabaseSlot(int slot);
+
+// Computer-side files of a slot, all in the program folder.
+std::string WorkingCopyPath(int slot); // data/default-N.dat
+std::string TemplatePath(int slot);    // init/default-N.dat
+std::string BackupPath(int slot);      // backup/default-N.dat
+std::string ScratchCopyPath(int slot); // temp.dat, temp_1.dat, temp_2.dat; "" for slots 4, 5
+
+// The device's file of a slot; internalRoot is the internal memory's root
+// and ends with '/'.
+std::string DeviceDatabasePath(const std::string& internalRoot, int slot);
+
+// At start-up every working copy is replaced by its template, so a run never
+// sees data a previous run left there. A missing template leaves its working
+// copy alone; a failed copy is not reported.
+void ResetWorkingCopies();
+
+// The size of a file in bytes. When its status cannot be read, shows
+// "ERROR for STAT" in a box captioned "ERROR" and returns 0.
+std::int64_t FileSize(const std::string& path, MessageBox& messages);
+
+} // namespace zyntra

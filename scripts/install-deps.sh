@@ -1,0 +1,34 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing Zyntra needs, and
+# only those that are missing. Safe to run again and again.
+set -eu
+
+PACKAGES="cmake ninja-build g++ pkg-config libc-bin libsqlite3-dev libssl-dev libgtest-dev libgmock-dev"
+
+missing=""
+for package in $PACKAGES; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *" installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    run() { "$@"; }
+elif command -v sudo >/dev/null 2>&1; then
+    run() { sudo "$@"; }
+else
+    echo "Missing packages:$missing (run this script as root)" >&2
+    exit 1
+fi
+
+# A fresh image may come without package lists.
+if [ -z "$(ls -A /var/lib/apt/lists 2>/dev/null | grep -v -e '^lock$' -e '^partial$' || true)" ]; then
+    run env DEBIAN_FRONTEND=noninteractive apt-get update
+fi
+# shellcheck disable=SC2086
+run env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing

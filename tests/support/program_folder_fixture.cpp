@@ -1,0 +1,26 @@
+#include "tests/support/program_folder_fixture.h"
+
+#include "platform/program_folder.h"
+
+#include <filesystem>
+
+namespace zyntra::test {
+
+const std::string& BuiltProgramFolder() {
+    static const std::string folder = ZYNTRA_BUILT_PROGRAM_FOLDER;
+    return folder;
+}
+
+TempProgramFolder::TempProgramFolder() : previous_(ProgramFolder()) {
+    namespace fs = std::filesystem;
+    for (const char* name : {"kvdb.dll", "iconv.dll", "Lang.ini"})
+        fs::copy_file(BuiltProgramFolder() + name, Path() + name);
+    for (const char* sub : {"init", "data"})
+        fs::copy(BuiltProgramFolder() + sub, Path() + sub, fs::copy_options::recursive);
+    fs::create_directory(Path() + "backup");
+    SetProgramFolder(Path());
+}
+
+TempProgramFolder::~TempProgramFolder() { SetProgramFolder(previous_); }
+
+} // namespace zyntra::test

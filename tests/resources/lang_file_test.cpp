@@ -1,0 +1,80 @@
+#include "app/ini_file.h"
+#include "tests/support/program_folder_fixture.h"
+
+#include <iconv.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace zyntra {
+namespace {
+
+std::vector<std::string> LanguageKeys() {
+    std::ifstream in(ZYNTRA_LANG_KEYS);
+    std::vector<std::string> keys;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            keys.push_back(line);
+    return keys;
+}
+
+// True when the whole text decodes from the charset (glibc's iconv directly,
+// not the program's shim).
+bool DecodesFrom(const char* charset, const std::string& text) {
+    iconv_t cd = iconv_open("UTF-8", charset);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    std::string in = text;
+    std::string out(text.size() * 4 + 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    size_t inLeft = in.size(), outLeft = out.size();
+    size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    return rc != static_cast<size_t>(-1) && inLeft == 0;
+}
+
+int CountOf(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(LangFile, EveryKeyHasARealTextInEverySectionInItsCharset) {
+    IniFile lang(test::BuiltProgramFolder() + "Lang.ini");
+    EXPECT_EQ(lang.ReadString("SetLanguage", "Language", ""), "English");
+
+    const std::vector<std::string> keys = LanguageKeys();
+    ASSERT_GE(keys.size(), 200u);
+    const struct {
+        const char* section;
+        const char* charset;
+    } sections[] = {{"English", "ASCII"}, {"TChinese", "BIG5"}, {"SChinese", "GB2312"}};
+    for (const auto& [section, charset] : sections) {
+        for (const std::string& key : keys) {
+            const std::string text = lang.ReadString(section, key, "");
+            EXPECT_FALSE(text.empty()) << section << " " << key;
+            EXPECT_NE(text, key) << section;
+            EXPECT_TRUE(DecodesFrom(charset, text)) << section << " " << key;
+        }
+    }
+}
+
+TEST(LangFile, CountFormatsTakeExactlyOneIntegerAndNoOtherTextIsAFormat) {
+    IniFile lang(test::BuiltProgramFolder() + "Lang.ini");
+    for (const char* section : {"English", "TChinese", "SChinese"}) {
+        for (const std::string& key : LanguageKeys()) {
+            const std::string text = lang.ReadString(section, key, "");
+            bool isFormat = key == "SM_ClassNo" || key == "SM_FileCount" || key == "SM_RecCount";
+            EXPECT_EQ(CountOf(text, "%"), isFormat ? 1 : 0) << section << " " << key;
+            if (isFormat) {
+                EXPECT_EQ(CountOf(text, "%d"), 1) << section << " " << key;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace zyntra

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zyntra {
+
+// The system language derived from the regional setting "sLanguage":
+// "CHT" gives "zh_TW", "CHS" gives "zh_CN", anything else "en_US".
+std::string SystemLanguageFromRegionalSetting(std::string_view sLanguage);
+
+// The files the program cannot run without, relative to the program
+// folder, in the order they are checked.
+inline constexpr std::array<const char*, 13> kRequiredFiles = {
+    "Lang.ini",           "data/default-1.dat", "data/default-2.dat", "data/default-3.dat",
+    "data/default-4.dat", "data/default-5.dat", "init/default-1.dat", "init/default-2.dat",
+    "init/default-3.dat", "init/default-4.dat", "init/default-5.dat", "iconv.dll",
+    "kvdb.dll"};
+
+// The first required file missing from the folder (which ends with '/').
+std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder);
+
+// A screen short of both 800 pixels of width and 600 of height.
+bool ScreenTooSmall(int width, int height);
+
+// The two fixed start-up messages, in the interface charset of the system
+// language. They are shown before the language file is read, so they are
+// not language texts.
+std::string MissingFilesMessage(std::string_view systemLanguage);
+std::string ScreenTooSmallMessage(std::string_view systemLanguage);
+
+} // namespace zyntra

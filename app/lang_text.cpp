@@ -100,3 +100,5 @@ std::string FormatCount(std::string_view format, long long value) {
     }
     return text;
 }
+
+} // namespace zyntra

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace zyntra {
+
+enum class CopyOutcome { Copied, Cancelled, Failed };
+
+struct CopyResult {
+    CopyOutcome outcome = CopyOutcome::Failed;
+    std::string error; // why it failed; empty otherwise
+
+    bool Copied() const { return outcome == CopyOutcome::Copied; }
+};
+
+// Told the bytes copied so far and the file's size, first with 0 before
+// anything is written; returning false cancels the copy.
+using CopyProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
+
+// Copies a regular file so that the target never looks complete before it
+// is: the bytes go to a hidden temporary file in the target's folder, are
+// flushed to the medium, and the file is renamed over the target (replacing
+// it only when replaceExisting is set). Permissions and times follow the
+// source. A failed or cancelled copy leaves the target as it was, the source
+// untouched and no temporary file behind.
+CopyResult CopyFileAtomically(const std::string& source, const std::string& target,
+                              bool replaceExisting, const CopyProgress& progress = {});
+
+// The temporary files are named ".zyntra-XXXXXX.part"; a folder listing may
+// skip them.
+bool IsTemporaryCopyName(std::string_view fileName);
+
+} // namespace zyntra

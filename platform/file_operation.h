@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zyntra {
+
+enum class FileOpKind { Copy, Move, Delete };
+
+// Copy and move put each source file into targetFolder under its own name,
+// making the folder (with its parents) when it is missing; folders are not
+// descended into. Delete removes the files for good.
+struct FileOpRequest {
+    FileOpKind kind = FileOpKind::Copy;
+    std::vector<std::string> sources;
+    std::string targetFolder; // copy and move only
+    std::string title;        // of the progress display
+};
+
+struct FileOpError {
+    std::string path;
+    std::string message;
+
+    bool operator==(const FileOpError&) const = default;
+};
+
+struct FileOpResult {
+    std::vector<FileOpError> errors;
+    // The operation stopped before the end of the list: cancelled, a delete
+    // not confirmed, or refused before it started (not enough space, the
+    // target not a folder).
+    bool aborted = false;
+    std::size_t done = 0;    // files copied, moved or deleted
+    std::size_t skipped = 0; // name clashes answered with Skip
+};
+
+enum class ClashAnswer { Replace, Skip, ReplaceAll, SkipAll, Cancel };
+
+// The questions a file operation asks and the progress it shows: the window
+// answers with dialogs, the headless operation from its policy.
+class FileOperationUi {
+public:
+    virtual ~FileOperationUi() = default;
+
+    // A file of the source's name is already in the target folder.
+    virtual ClashAnswer AskClash(const std::string& source, const std::string& target) = 0;
+
+    virtual bool ConfirmDelete(const std::vector<std::string>& paths) = 0;
+
+    // Before file fileIndex starts (done 0) and while it is copied; returning
+    // false cancels. A cancelled file is left as it was.
+    virtual bool Progress(std::size_t fileIndex, std::uint64_t done, std::uint64_t total) = 0;
+};
+
+// The engine every file operation runs. It refuses a copy or move that does
+// not fit into the free space of the target, copies each file atomically
+// (CopyFileAtomically) and deletes a moved file's source only once its copy
+// is complete, so that a failed or cancelled file stays where it was. Errors
+// are collected per file and the rest of the list goes on.
+FileOpResult RunFileOperation(const FileOpRequest& request, FileOperationUi& ui);
+
+// The shell file operation.
+class FileOperation {
+public:
+    virtual ~FileOperation() = default;
+    virtual FileOpResult Run(const FileOpRequest& request) = 0;
+};
+
+struct FileOperationPolicy {
+    enum class OnClash { Replace, Skip };
+    OnClash onClash = OnClash::Skip; // for every clash
+    bool confirmDeletes = true;      // the answer to "delete these files?"
+    // Cancel once this many files have been dealt with.
+    std::optional<std::size_t> cancelAfterFiles;
+};
+
+// Answers from a policy: for the command line and the tests.
+class HeadlessFileOperation : public FileOperation {
+public:
+    explicit HeadlessFileOperation(FileOperationPolicy policy = {}) : policy_(policy) {}
+    FileOpResult Run(const FileOpRequest& request) override;
+
+private:
+    FileOperationPolicy policy_;
+};
+
+} // namespace zyntra

@@ -1,0 +1,9 @@
+#include "platform/os_version.h"
+
+namespace zyntra {
+
+int GetOsVersionCode() {
+    return 0;
+}
+
+} // namespace zyntra

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zyntra {
+
+// The named mutex that keeps a second copy of the program from running: an
+// exclusive, non-blocking flock on a lock file named after the mutex text,
+// held for the object's life. The lock goes with the process, so a crashed
+// instance never leaves a stale lock behind.
+class SingleInstance {
+public:
+    enum class State {
+        Acquired,      // this object holds the lock
+        HeldElsewhere, // another instance holds it
+        Failed,        // the lock file could not be opened or locked
+    };
+
+    // The lock file lives in LockFolder().
+    explicit SingleInstance(std::string_view mutexName);
+    SingleInstance(std::string_view mutexName, const std::string& folder);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    State GetState() const { return state_; }
+    bool AlreadyRunning() const { return state_ == State::HeldElsewhere; }
+    const std::string& LockPath() const { return lockPath_; }
+
+private:
+    std::string lockPath_;
+    int fd_ = -1;
+    State state_ = State::Failed;
+};
+
+// $XDG_RUNTIME_DIR when it names a folder, else /tmp; with a trailing '/'.
+std::string LockFolder();
+
+// The mutex text as a safe file name: letters, digits, '.', '-' and '_' are
+// kept, everything else becomes '_', and ".lock" is added. In /tmp, which
+// all users share, the user id is added so that one user's instance never
+// blocks (or is blocked by) another's, as a session-local mutex would not.
+std::string LockFileName(std::string_view mutexName, bool sharedFolder);
+
+} // namespace zyntra

@@ -47,6 +47,7 @@ void ControlSet::MoveFocus(Control* control) {
     if (control != nullptr) {
         control->SetFocusedState(true);
     }
+    OnFocusChanged.Fire(control);
 }
 
 void ControlSet::DropFocusIfUnreachable() {

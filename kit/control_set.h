@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/control.h"
+#include "kit/event.h"
 #include "kit/text_units.h"
 
 #include <memory>
@@ -70,6 +71,9 @@ public:
     }
 
     Control* Focused() const { return focused_; }
+    // After the focus moved, from code or from the window; nullptr when no control has it.
+    // The window switches the input method of the focused text field here.
+    Event<Control*> OnFocusChanged;
 
     // How user edits count characters for maximum lengths (the interface charset's layout).
     TextEncoding Encoding() const { return encoding_; }

@@ -26,6 +26,12 @@ std::string& Folder() {
 
 const std::string& ProgramFolder() { return Folder(); }
 
+std::string ExecutablePath() {
+    std::error_code error;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : exe.string();
+}
+
 void SetProgramFolder(std::string folder) {
     if (folder.empty() || folder.back() != '/')
         folder += '/';

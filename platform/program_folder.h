@@ -9,6 +9,9 @@ namespace zyntra {
 // relative to it, never relative to the working directory.
 const std::string& ProgramFolder();
 
+// The running executable's own path ("" when it cannot be read).
+std::string ExecutablePath();
+
 // Points the process at another program folder; tests build one in a
 // temporary directory.
 void SetProgramFolder(std::string folder);

@@ -1,0 +1,187 @@
+#include "app/main_window.h"
+
+#include "app/compact_layout.h"
+#include "app/icon_files.h"
+#include "app/input_method_selection.h"
+#include "app/ini_file.h"
+#include "app/lang_text.h"
+#include "app/main_window_state.h"
+#include "app/registry_text.h"
+#include "app/startup_checks.h"
+#include "app/window_settings.h"
+#include "app/controls/main_window_controls.h"
+#include "kit/controls.h"
+#include "personal/database_files.h"
+#include "platform/input_methods.h"
+#include "platform/os_version.h"
+#include "platform/program_folder.h"
+#include "platform/special_folders.h"
+
+namespace zyntra {
+
+TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
+    : ui_(ui), platform_(platform), screen_(screen), state_(std::make_unique<State>()) {
+    std::string exe = ExecutablePath();
+    settingsPath_ = exe.empty() ? ProgramFolder() + "Zyntra.ini" : exe + ".ini";
+    CreateMainWindowControls(controls_);
+    WireHandlers();
+}
+
+TdfmMain::~TdfmMain() = default;
+
+Form& TdfmMain::MainForm() { return controls_.Get<Form>(kMainFormName); }
+
+void TdfmMain::WireHandlers() {
+    MainForm().OnResize = [this] { FormResize(); };
+    auto& mainPages = controls_.Get<PageControl>("pgcMain");
+    mainPages.OnChange = [this, &mainPages] { state_->mainPage = mainPages.ActivePageIndex(); };
+    controls_.Get<PageControl>("pgcPIMPage").OnChange = [this] { state_->mainPage = 1; };
+    controls_.Get<TabSheet>("tabUserData").OnShow = [this] {
+        if (state_->inputMethods.imeChoice == -1)
+            SelectInputMethod();
+        AttachInputMethodToEditorFields();
+    };
+    controls_.OnFocusChanged = [this](Control* focused) {
+        auto* field = dynamic_cast<EditField*>(focused);
+        if (field != nullptr && !field->InputMethod().empty())
+            platform_.inputMethods.Activate(field->InputMethod());
+    };
+}
+
+void TdfmMain::SelectInputMethod() {
+    zyntra::SelectInputMethod(state_->inputMethods, systemLanguage_,
+                              {platform_.inputMethods, platform_.registry,
+                               ui_.inputMethodDialog, ui_.messages},
+                              {kMainWindowCaption, LangText("SM_SelectIME"), LangText("SM_OK"),
+                               LangText("SM_CANCEL")});
+}
+
+void TdfmMain::AttachInputMethodToEditorFields() {
+    const std::string name = ChosenInputMethodName(state_->inputMethods);
+    const Control& editors = controls_.Get<Control>("tabUserData");
+    for (EditField* field : controls_.AllOf<EditField>()) {
+        for (const Control* up = field->Parent(); up != nullptr; up = up->Parent()) {
+            if (up == &editors) {
+                field->SetInputMethod(name);
+                break;
+            }
+        }
+    }
+}
+
+void TdfmMain::ShowStartPages() {
+    controls_.Get<PageControl>("pgcMain").SetActivePageIndex(0);
+    controls_.Get<PageControl>("pgcPIMPage").SetActivePageIndex(0);
+    controls_.Get<PageControl>("pgcAddress").SetActivePageIndex(0);
+    state_->mainPage = 0;
+}
+
+void TdfmMain::SetDefaultSyncSelection() {
+    CheckList& kinds = controls_.Get<CheckList>("clbSyncData");
+    for (int i = 0; i < kinds.ItemCount(); ++i)
+        kinds.SetChecked(i, true);
+    controls_.Get<RadioButton>("rbSync3").SetChecked(true);
+}
+
+void TdfmMain::SetDefaultUserDictionaryView() {
+    controls_.Get<SpeedButton>("sbUserECDict").SetDown(true);
+    controls_.Get<SpeedButton>("sbUserCEDict").SetDown(false);
+    for (const char* name : {"lvECUserList", "lblUserPartOfSpeech", "edtUserPartOfSpeech"})
+        controls_.Get<Control>(name).SetVisible(true);
+    controls_.Get<Control>("lvCEUserList").SetVisible(false);
+}
+
+bool TdfmMain::RunStartupChecks() {
+    if (FirstMissingRequiredFile(ProgramFolder())) {
+        ui_.messages.Show(MissingFilesMessage(systemLanguage_));
+        return false;
+    }
+    if (ScreenTooSmall(screen_.width, screen_.height)) {
+        ui_.messages.Show(ScreenTooSmallMessage(systemLanguage_));
+        return false;
+    }
+    return true;
+}
+
+bool TdfmMain::FormCreate() {
+    State& s = *state_;
+    s.osVersionCode = GetOsVersionCode();
+    systemLanguage_ = SystemLanguageFromRegionalSetting(
+        ReadRegistryString(platform_.registry, ui_.messages, RegistryRoot::CurrentUser,
+                           "Control Panel\\International", "sLanguage"));
+    controls_.SetEncoding(systemLanguage_ == "en_US" ? TextEncoding::SingleByte
+                                                     : TextEncoding::DoubleByte);
+    if (!RunStartupChecks())
+        return false;
+
+    OpenLanguageFile(ProgramFolder() + "Lang.ini");
+    s.desktopCaption = platform_.specialFolders.DesktopCaption();
+    s.computerCaption = platform_.specialFolders.ComputerCaption();
+    s.personalCaption = platform_.specialFolders.PersonalCaption();
+    WriteIconFiles(ProgramFolder());
+    s.iconsWritten = true;
+    LoadWindowSettings();
+
+    s.inputMethods.imeChoice = -1;
+    closing_ = false;
+    s.computerPath = "0";
+    s.devicePath = "0";
+    ShowStartPages();
+    SetDefaultSyncSelection();
+    SetDefaultUserDictionaryView();
+    ResetWorkingCopies();
+    ApplyLanguageTexts();
+    return true;
+}
+
+void TdfmMain::Show() { MainForm().SetVisible(true); }
+
+void TdfmMain::FormResize() {
+    Form& form = MainForm();
+    int width = form.Width() >= 1024 ? 1024 : screen_.width;
+    int height = form.Height() >= 768 ? 768 : screen_.height;
+    form.SetBounds({form.Left(), form.Top(), width, height});
+}
+
+bool TdfmMain::FormClose() { return true; }
+
+void TdfmMain::FormDestroy() {
+    CloseLanguageFile();
+    if (state_->iconsWritten)
+        DeleteIconFiles(ProgramFolder());
+    closing_ = true;
+    SaveWindowSettings();
+}
+
+void TdfmMain::LoadWindowSettings() {
+    Form& form = MainForm();
+    IniFile settings(settingsPath_);
+    WindowPlacement saved = ReadWindowPlacement(settings, screen_);
+    form.SetBounds({saved.left, saved.top, saved.width, saved.height});
+    form.SetState(saved.state);
+
+    WindowPlacement placed = PlaceByScreenRule(screen_, saved.state);
+    form.SetBounds({placed.left, placed.top, placed.width, placed.height});
+    if (IsCompactScreen(screen_))
+        ApplyCompactLayout(controls_);
+}
+
+void TdfmMain::SaveWindowSettings() {
+    const Form& form = MainForm();
+    IniFile settings(settingsPath_);
+    WriteWindowPlacement(settings,
+                         {form.Top(), form.Left(), form.Width(), form.Height(), form.State()});
+}
+
+void TdfmMain::SetCurrentHint(const std::string& hintKey) {
+    if (hintKey == currentHint_)
+        return;
+    currentHint_ = hintKey;
+    UpdateStatusLine();
+}
+
+std::string TdfmMain::TranslateHint() const {
+    return currentHint_.empty() ? std::string() : ShortHintPart(LangText(currentHint_));
+}
+
+} // namespace zyntra

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "kit/control_set.h"
+#include "kit/ui_services.h"
+
+#include <memory>
+#include <string>
+
+namespace zyntra {
+
+class InputMethods;
+class Registry;
+class SpecialFolders;
+class Volumes;
+class IniFile;
+class Form;
+class StatusBar;
+
+// The platform services the main window uses, owned by whoever starts it
+// (the window's main(), the command line, a test).
+struct PlatformServices {
+    Registry& registry;
+    Volumes& volumes;
+    InputMethods& inputMethods;
+    SpecialFolders& specialFolders;
+};
+
+struct ScreenSize {
+    int width = 1024;
+    int height = 768;
+};
+
+// The application title: message boxes carry it as their caption, and the
+// single-instance lock is named after it.
+inline constexpr const char kApplicationTitle[] = "Vellmar Zyntra QX740 v1.0.3";
+inline constexpr const char kMainWindowCaption[] = "Zyntra";
+inline constexpr const char kMainFormName[] = "dfmMain";
+inline constexpr const char kStatusBarName[] = "stbMain";
+
+// The main window: the composition root that owns every piece of program
+// state for the whole run and the controls of the window model. The same
+// object runs under the Qt window (peers attached to its controls), under
+// the command line and in tests (no peers).
+class TdfmMain {
+public:
+    TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen);
+    ~TdfmMain();
+    TdfmMain(const TdfmMain&) = delete;
+    TdfmMain& operator=(const TdfmMain&) = delete;
+
+    ControlSet& Controls() { return controls_; }
+    Form& MainForm();
+    UiServices& Ui() { return ui_; }
+    PlatformServices& Platform() { return platform_; }
+
+    // The start-up sequence. False when the program must end (the reason has
+    // been shown); the caller then quits without running the message loop.
+    bool FormCreate();
+    // The window appears: the front end calls this once start-up is over (the
+    // window after its splash, the command line and tests at once). Pages
+    // report their first showing from here on.
+    void Show();
+    // Holds the window at 1024 x 768 or at the screen size.
+    void FormResize();
+    // Runs before the window closes; false keeps it open.
+    bool FormClose();
+    void FormDestroy();
+
+    // The application-wide hint: the hint key of the control or menu item
+    // under the mouse ("" for none). Changing it refreshes the status line.
+    void SetCurrentHint(const std::string& hintKey);
+    const std::string& CurrentHint() const { return currentHint_; }
+    // The status line, from the state the subsystems keep.
+    void UpdateStatusLine();
+    // The tip to show for the current hint: its short part.
+    std::string TranslateHint() const;
+
+    // Lists the input methods of the system language and lets the user choose
+    // one; then the editors' text fields get it.
+    void SelectInputMethod();
+    void AttachInputMethodToEditorFields();
+
+    const std::string& SystemLanguage() const { return systemLanguage_; }
+    bool Closing() const { return closing_; }
+
+    // Where the window settings live: the executable's path plus ".ini".
+    void SetSettingsPath(std::string path) { settingsPath_ = std::move(path); }
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+    // The shell's window-level state, for the subsystems that read it.
+    struct State;
+    State& Shell() { return *state_; }
+    const State& Shell() const { return *state_; }
+
+private:
+
+    void WireHandlers();
+    bool RunStartupChecks();
+    void ShowStartPages();
+    void SetDefaultSyncSelection();
+    void SetDefaultUserDictionaryView();
+    void ApplyLanguageTexts();
+    void LoadWindowSettings();
+    void SaveWindowSettings();
+
+    ControlSet controls_;
+    UiServices ui_;
+    PlatformServices platform_;
+    ScreenSize screen_;
+    std::string settingsPath_;
+    std::string systemLanguage_ = "en_US";
+    std::string currentHint_;
+    bool closing_ = false;
+    std::unique_ptr<State> state_;
+};
+
+} // namespace zyntra

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/input_method_selection.h"
+#include "app/main_window.h"
+#include "personal/class_table.h"
+
+#include <array>
+#include <string>
+
+namespace zyntra {
+
+// Text tables filled from the language file; each slot holds at most 49
+// bytes of text, as the fixed 50-byte slots the subsystems rely on.
+inline constexpr std::size_t kTextSlotSize = 50;
+
+struct TextTables {
+    std::array<std::string, 6> categoryNames; // address-book categories 0..5
+    std::array<std::string, kWeekdayCount> weekdayNames;
+    std::array<std::string, 4> alarmChoices;
+};
+
+// The window-level state that the shell keeps for the whole run.
+struct TdfmMain::State {
+    int osVersionCode = 0;
+    std::string desktopCaption;
+    std::string computerCaption;
+    std::string personalCaption;
+    std::string computerPath = "0";
+    std::string devicePath = "0";
+
+    InputMethodTable inputMethods;
+    TextTables texts;
+    ClassGrid classGrid;
+    ClassTimes classTimes;
+
+    // Read by the status line: which main page shows (0 content), the
+    // content category and the count of the content list last pointed at,
+    // and the record count of the current editor.
+    int mainPage = 0;
+    int currentCategory = 0;
+    int shownFileCount = 0;
+    int statusRecordCount = 0;
+    bool iconsWritten = false;
+};
+
+} // namespace zyntra

@@ -10,6 +10,7 @@
 #include "app/startup_checks.h"
 #include "app/window_settings.h"
 #include "app/controls/main_window_controls.h"
+#include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/database_files.h"
 #include "platform/input_methods.h"
@@ -24,6 +25,7 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     std::string exe = ExecutablePath();
     settingsPath_ = exe.empty() ? ProgramFolder() + "Zyntra.ini" : exe + ".ini";
     CreateMainWindowControls(controls_);
+    devices_ = std::make_unique<DeviceLink>(controls_, ui_, platform_.volumes);
     WireHandlers();
 }
 
@@ -129,8 +131,37 @@ bool TdfmMain::FormCreate() {
     ShowStartPages();
     SetDefaultSyncSelection();
     SetDefaultUserDictionaryView();
+    devices_->devCount = 0;
+    devices_->curDev = 0;
+    devices_->curPart = 0;
+    devices_->DiscoverDevices(false);
+    // The computer-side path and listing of the content manager go here.
+    if (!DecideOnDevice())
+        return false;
     ResetWorkingCopies();
     ApplyLanguageTexts();
+    return true;
+}
+
+// More than one device stops the start; without a usable one the window runs
+// with the device controls off and the default content codes.
+bool TdfmMain::DecideOnDevice() {
+    DeviceLink& link = *devices_;
+    if (link.devCount > 1) {
+        ui_.messages.Show(LangText("SM_eDictionaryOverflow"));
+        return false;
+    }
+    DEV_INFO& device = link.CurrentDevice();
+    if (link.devCount == 1 && !device.rootPath[0].empty()) {
+        link.PrepareDeviceStorage();
+        state_->devicePath = device.rootPath[0];
+        // The device-side listing of the content manager goes here.
+        return true;
+    }
+    device.mainClass = "B";
+    device.subClass = "02";
+    link.SetDeviceControlsEnabled(false);
+    // The content manager's reset of the device-side file lists goes here.
     return true;
 }
 

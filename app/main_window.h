@@ -8,6 +8,7 @@
 
 namespace zyntra {
 
+class DeviceLink;
 class InputMethods;
 class Registry;
 class SpecialFolders;
@@ -52,6 +53,8 @@ public:
     Form& MainForm();
     UiServices& Ui() { return ui_; }
     PlatformServices& Platform() { return platform_; }
+    // The device table, content index, sync marker and password check.
+    DeviceLink& Devices() { return *devices_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -99,6 +102,7 @@ private:
     void ShowStartPages();
     void SetDefaultSyncSelection();
     void SetDefaultUserDictionaryView();
+    bool DecideOnDevice();
     void ApplyLanguageTexts();
     void LoadWindowSettings();
     void SaveWindowSettings();
@@ -112,6 +116,7 @@ private:
     std::string currentHint_;
     bool closing_ = false;
     std::unique_ptr<State> state_;
+    std::unique_ptr<DeviceLink> devices_;
 };
 
 } // namespace zyntra

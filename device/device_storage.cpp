@@ -1,0 +1,94 @@
+#include "device/content_path.h"
+#include "device/device_link.h"
+#include "personal/database_copy.h"
+#include "personal/database_files.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace zyntra {
+namespace {
+
+// The template slot of a database file named in the content index; 0 for
+// any other name.
+int SlotOfDatabaseName(std::string_view name) {
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
+        if (name == GetDatabaseSlot(slot).deviceFileName)
+            return slot;
+    return 0;
+}
+
+// Failures (a write-protected medium, a file where a folder should be) are
+// ignored: the folder is simply not there.
+void MakeFolder(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::create_directories(path, ignored);
+}
+
+} // namespace
+
+bool DeviceLink::FileHasContent(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return false;
+    return FileSize(path, ui_.messages) != 0;
+}
+
+void DeviceLink::PrepareDeviceStorage() {
+    WaitCursorScope wait(ui_.waitCursor);
+    if (curDev < 0 || curDev >= kMaxDevices)
+        return;
+    const DEV_INFO& device = devInfo[static_cast<std::size_t>(curDev)];
+    if (!device.rootPath[0].empty()) {
+        PrepareDeviceDatabases(curDev);
+        MakeInternalEntries(device.rootPath[0]);
+    }
+    if (!device.rootPath[1].empty())
+        MakeCardFolders(device.rootPath[1]);
+}
+
+// Rows from 1 on; row 0 describes the card. The mount root is used as it
+// is: upper-casing it would name another folder on a case-sensitive system.
+void DeviceLink::MakeInternalEntries(const std::string& root) {
+    const auto& rows = fileInfo[static_cast<std::size_t>(curDev)];
+    for (int i = 1; i < fileInfoCount[static_cast<std::size_t>(curDev)]; ++i) {
+        const FILE_INFO& row = rows[static_cast<std::size_t>(i)];
+        const std::optional<std::string> path = ContentEntryPath(root, row.hw_path, row.hw_name);
+        if (!path)
+            continue;
+        if (row.IsFolder()) {
+            MakeFolder(*path);
+            continue;
+        }
+        const int slot = SlotOfDatabaseName(row.hw_name);
+        if (slot == 0 || FileHasContent(*path))
+            continue;
+        // The database's folder may not exist yet on a fresh device.
+        MakeFolder(std::filesystem::path(*path).parent_path().string());
+        CopyDatabaseFile(TemplatePath(slot), *path);
+    }
+}
+
+// The card's folders go below the folder that row 0 names, upper-cased;
+// database files are never made there.
+void DeviceLink::MakeCardFolders(const std::string& root) {
+    const int count = fileInfoCount[static_cast<std::size_t>(curDev)];
+    if (count < 1)
+        return;
+    const auto& rows = fileInfo[static_cast<std::size_t>(curDev)];
+    const std::optional<std::string> base =
+        ContentFolderPath(root, UpperCasedAscii(rows[0].hw_path));
+    if (!base)
+        return;
+    MakeFolder(*base);
+    for (int i = 1; i < count; ++i) {
+        const FILE_INFO& row = rows[static_cast<std::size_t>(i)];
+        if (!row.IsFolder())
+            continue;
+        if (const std::optional<std::string> path =
+                ContentEntryPath(*base, row.hw_path, row.hw_name))
+            MakeFolder(*path);
+    }
+}
+
+} // namespace zyntra

@@ -1,0 +1,36 @@
+#include "device/device_link.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace zyntra {
+namespace {
+
+constexpr const char kSyncMarkerName[] = "_sync.dat";
+constexpr const char kSyncMarkerText[] = "test";
+
+} // namespace
+
+void DeviceLink::WriteSyncMarker() {
+    const std::string& root = CurrentDevice().rootPath[0];
+    // Without an internal-memory root the name alone would land in the
+    // working directory.
+    if (root.empty())
+        return;
+    std::FILE* marker = std::fopen((root + kSyncMarkerName).c_str(), "wb");
+    if (marker == nullptr)
+        return;
+    std::fwrite(kSyncMarkerText, 1, sizeof kSyncMarkerText - 1, marker);
+    std::fclose(marker);
+}
+
+void DeviceLink::DeleteSyncMarkers() {
+    for (int i = 0; i < devCount; ++i) {
+        const std::string& root = devInfo[static_cast<std::size_t>(i)].rootPath[0];
+        // unlink, not remove: a folder of that name is not the marker.
+        if (!root.empty())
+            ::unlink((root + kSyncMarkerName).c_str());
+    }
+}
+
+} // namespace zyntra

@@ -1,0 +1,105 @@
+#include "app/lang_text.h"
+#include "storage/password_digest.h"
+#include "tests/device/device_link_fixture.h"
+
+#include <filesystem>
+
+namespace zyntra {
+namespace {
+
+using test::DeviceHeader;
+using test::FileExists;
+using test::LockedDeviceHeader;
+using test::ReadFile;
+
+constexpr DriveKind kInternal = DriveKind::InternalMemory;
+constexpr DriveKind kCard = DriveKind::MemoryCard;
+
+using SyncMarkerTest = test::DeviceLinkTest;
+
+TEST_F(SyncMarkerTest, TheMarkerHoldsTestOnTheInternalMemoryUntilDeleted) {
+    const std::string internal = drives_.AddInternalMemory("mem", DeviceHeader("A", kInternal));
+    const std::string card = drives_.AddDeviceDrive("card", DeviceHeader("A", kCard));
+    const std::string other = drives_.AddInternalMemory("other", DeviceHeader("B", kInternal));
+    Link().DiscoverDevices(false);
+    ASSERT_EQ(Link().devCount, 2);
+
+    Link().curDev = 1;
+    Link().WriteSyncMarker();
+    Link().curDev = 0;
+    Link().WriteSyncMarker();
+    EXPECT_EQ(ReadFile(internal + "_sync.dat"), "test");
+    EXPECT_EQ(ReadFile(other + "_sync.dat"), "test");
+    EXPECT_FALSE(FileExists(card + "_sync.dat"));
+
+    Link().DeleteSyncMarkers();
+    EXPECT_FALSE(FileExists(internal + "_sync.dat"));
+    EXPECT_FALSE(FileExists(other + "_sync.dat"));
+}
+
+TEST_F(SyncMarkerTest, NoMarkerWithoutInternalMemoryAndFailuresAreIgnored) {
+    drives_.AddDeviceDrive("card", DeviceHeader("A", kCard));
+    Link().DiscoverDevices(false);
+    const bool strayBefore = FileExists("_sync.dat");
+    Link().WriteSyncMarker();
+    EXPECT_EQ(FileExists("_sync.dat"), strayBefore);
+
+    // A folder where the marker belongs: it can be neither written nor deleted.
+    const std::string internal = drives_.AddInternalMemory("mem", DeviceHeader("B", kInternal));
+    std::filesystem::create_directory(internal + "_sync.dat");
+    volumes_.Set({{internal, VolumeType::Removable}});
+    Link().DiscoverDevices(false);
+    Link().WriteSyncMarker();
+    Link().DeleteSyncMarkers();
+    EXPECT_TRUE(std::filesystem::is_directory(internal + "_sync.dat"));
+    EXPECT_TRUE(ShownTexts().empty());
+}
+
+class PasswordTest : public test::DeviceLinkTest {
+protected:
+    void SetUp() override {
+        drives_.AddInternalMemory("mem", LockedDeviceHeader("A", kInternal, "open sesame"));
+        Link().DiscoverDevices(false);
+    }
+    ScriptedPasswordDialog& Dialog() { return ui_.passwordDialog; }
+};
+
+TEST_F(PasswordTest, OnlyTheRightPasswordPasses) {
+    Dialog().QueuePassword("open sesame");
+    EXPECT_TRUE(Link().CheckDevicePassword(0));
+    EXPECT_TRUE(ShownTexts().empty());
+    EXPECT_EQ(Link().enteredPassword, "open sesame");
+    ASSERT_EQ(Dialog().Shown().size(), 1u);
+    EXPECT_EQ(Dialog().Shown()[0], (DialogTexts{"Zyntra", LangText("SM_InputPassword"),
+                                                LangText("SM_OK"), LangText("SM_CANCEL")}));
+
+    Dialog().QueuePassword("open sesamE");
+    EXPECT_FALSE(Link().CheckDevicePassword(0));
+    Dialog().QueuePassword("open sesame!");
+    EXPECT_FALSE(Link().CheckDevicePassword(1));
+    Dialog().QueueCancel();
+    EXPECT_FALSE(Link().CheckDevicePassword(1));
+    EXPECT_EQ(Link().enteredPassword, "");
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_PasswordIncorrectSync"),
+                                                      LangText("SM_PasswordIncorrectShow"),
+                                                      LangText("SM_PasswordIncorrectShow")}));
+}
+
+TEST_F(PasswordTest, AnEmptyPasswordNeverPassesEvenAgainstTheDigestOfEmpty) {
+    // A device whose stored digest is that of the empty password.
+    std::array<unsigned char, kInfoDigestSize> emptyDigest{};
+    PasswordDigest("", kPasswordSalt, emptyDigest.data());
+    InfoHeader header = ParseInfoHeader(Link().devInfo[0].header);
+    header.pwdDigest = emptyDigest;
+    Link().devInfo[0].header = BuildInfoHeader(header);
+
+    Dialog().QueuePassword("");
+    EXPECT_FALSE(Link().CheckDevicePassword(0));
+    Dialog().QueueCancel();
+    EXPECT_FALSE(Link().CheckDevicePassword(0));
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_PasswordIncorrectSync"),
+                                                      LangText("SM_PasswordIncorrectSync")}));
+}
+
+} // namespace
+} // namespace zyntra

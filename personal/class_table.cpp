@@ -45,6 +45,7 @@ void InitClassTimetable(ClassGrid& grid, ClassTimes& times,
             cell.color = 0;
             cell.locked = 0;
             cell.displayColour = 0xFFFFFF;
+            cell.stored = StoredForm{};
         }
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "personal/stored_form.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,6 +27,7 @@ struct CLASSTABLE {
     std::string classLabel;
     std::string weekdayLabel;
     std::uint32_t displayColour = 0xFFFFFF; // 0x00BBGGRR
+    StoredForm stored;
 };
 
 struct ClassTime {
@@ -46,8 +49,9 @@ std::uint32_t DisplayColour(int colorCode);
 int DefaultPeriodStartHour(int period);
 
 // The timetable as a fresh start shows it: every period on the hour, ending at
-// minute 50; every cell empty and white, labelled with its weekday name and its
-// period number in the one-integer format classNoFormat ("Class %d").
+// minute 50; every cell empty (and so writable) and white, labelled with its
+// weekday name and its period number in the one-integer format classNoFormat
+// ("Class %d").
 void InitClassTimetable(ClassGrid& grid, ClassTimes& times,
                         const std::array<std::string, kWeekdayCount>& weekdayNames,
                         const std::string& classNoFormat);

@@ -1,0 +1,55 @@
+#include "personal/merge_rules.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace zyntra {
+
+void MatchCount::CompareText(const char* rowValue, const DbText& text) {
+    if (rowValue == nullptr && text.empty)
+        return;
+    if (TextEquals(rowValue, text))
+        ++matches;
+    else
+        ++differences;
+}
+
+void MatchCount::CompareInteger(const char* rowValue, int value) {
+    if (DecimalEquals(rowValue, value))
+        ++matches;
+    else
+        ++differences;
+}
+
+void MatchCount::DifferIfInteger(const char* rowValue, int value) {
+    if (!DecimalEquals(rowValue, value))
+        ++differences;
+}
+
+MergeDecision MergeRun::Decide(const std::vector<MatchedRow>& matched, int recordId,
+                               int syncMode) const {
+    const MatchedRow* same = nullptr;
+    for (const MatchedRow& row : matched)
+        if (row.differences == 0 && (same == nullptr || (Claimed(*same) && !Claimed(row))))
+            same = &row;
+    if (same != nullptr)
+        return {MergeAction::Skip, same->rowId};
+    std::vector<MatchedRow> open;
+    std::copy_if(matched.begin(), matched.end(), std::back_inserter(open),
+                 [this](const MatchedRow& row) { return !Claimed(row); });
+    if (open.empty())
+        return {MergeAction::Insert, 0};
+    auto own = std::find_if(open.begin(), open.end(),
+                            [recordId](const MatchedRow& row) { return row.rowId == recordId; });
+    const int rowId = own != open.end() ? own->rowId : open.front().rowId;
+    switch (syncMode) {
+    case 0:
+        return {MergeAction::Update, rowId};
+    case 1:
+        return {MergeAction::Skip, rowId};
+    default:
+        return {MergeAction::Insert, 0};
+    }
+}
+
+} // namespace zyntra

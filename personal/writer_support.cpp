@@ -1,0 +1,26 @@
+#include "personal/writer_support.h"
+
+#include "kit/message_box.h"
+
+namespace zyntra {
+
+bool RunReported(WriterContext& context, std::string_view statement) {
+    ScopedQuery q(context.db);
+    int rc = db_query(q, statement);
+    db_free(q);
+    if (rc >= 0)
+        return true;
+    context.messages.Show(std::string("* SQL error, cmd=") + (q.sql != nullptr ? q.sql : "") +
+                          ", rc=" + std::to_string(rc) + " (" + q.errmsg + ").\n");
+    return false;
+}
+
+std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
+                             std::string_view maxStatement) {
+    std::optional<int> count = CountOf(db, countStatement);
+    if (!count || *count == 0)
+        return count;
+    return CountOf(db, maxStatement);
+}
+
+} // namespace zyntra

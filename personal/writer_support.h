@@ -1,0 +1,64 @@
+#pragma once
+
+#include "personal/merge_rules.h"
+#include "personal/record_writers.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zyntra {
+
+// Runs a statement of a writer. A failure, also of a statement too long to run, shows
+// "* SQL error, cmd=%s, rc=%d (%s).\n"; the result is whether it ran.
+bool RunReported(WriterContext& context, std::string_view statement);
+
+// The largest id of a table before the first insert: 0 for an empty table, nothing when the
+// count or the max statement fails.
+std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
+                             std::string_view maxStatement);
+
+// Runs a writer's find statement and decides for one record. Rules supplies the threshold,
+// the compared fields and the column holding the row's id.
+template <class Rules>
+MergeDecision FindAndDecide(WriterContext& context, const MergeRun& run,
+                            const typename Rules::Record& record,
+                            const typename Rules::Forms& forms) {
+    ScopedQuery q(context.db);
+    std::vector<MatchedRow> matched;
+    int rows = db_query(q, Rules::FindStatement(forms));
+    for (int row = 1; row <= rows; ++row) {
+        MatchCount count = Rules::Compare(q, row, record, forms);
+        if (count.matches >= Rules::kThreshold)
+            matched.push_back(
+                {DecimalValue(RowValue(q, row, Rules::kIdColumn)), count.differences});
+    }
+    db_free(q);
+    return run.Decide(matched, record.id, context.syncMode);
+}
+
+// The merge of one list: ids for inserts continue after the table's largest id.
+template <class Rules>
+void MergeRecords(WriterContext& context, const RecordList<typename Rules::Record>& list) {
+    std::optional<int> nextId;
+    MergeRun run;
+    for (const auto& record : list) {
+        if (!nextId) {
+            nextId = LargestId(context.db, Rules::kCountStatement, Rules::kMaxStatement);
+            if (!nextId)
+                return;
+        }
+        typename Rules::Forms forms = Rules::MakeForms(*record);
+        MergeDecision decision = FindAndDecide<Rules>(context, run, *record, forms);
+        if (decision.action == MergeAction::Insert)
+            decision.rowId = ++*nextId;
+        run.Claim(decision.rowId);
+        if (decision.action == MergeAction::Skip)
+            continue;
+        RunReported(context, decision.action == MergeAction::Insert
+                                 ? Rules::InsertStatement(decision.rowId, *record, forms)
+                                 : Rules::UpdateStatement(decision.rowId, *record, forms));
+    }
+}
+
+} // namespace zyntra

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/main_window_state.h"
 #include "kit/controls.h"
+#include "personal/personal_data.h"
 
 #include <initializer_list>
 #include <string>
@@ -185,7 +186,9 @@ void TdfmMain::ApplyLanguageTexts() {
     ApplyAddressBookTexts(controls_, s.texts);
     ApplyScheduleAndToDoTexts(controls_, s.texts);
     ApplyClassTableTexts(controls_, s.texts);
-    InitClassTimetable(s.classGrid, s.classTimes, s.texts.weekdayNames, LangText("SM_ClassNo"));
+    RecordLists& lists = personal_->Lists();
+    InitClassTimetable(lists.classGrid, lists.classTimes, s.texts.weekdayNames,
+                       LangText("SM_ClassNo"));
     ApplyUserDictionaryTexts(controls_);
 }
 

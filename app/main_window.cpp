@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/compact_layout.h"
+#include "app/device_sync.h"
 #include "app/icon_files.h"
 #include "app/input_method_selection.h"
 #include "app/ini_file.h"
@@ -13,6 +14,7 @@
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/database_files.h"
+#include "personal/personal_data.h"
 #include "platform/input_methods.h"
 #include "platform/os_version.h"
 #include "platform/program_folder.h"
@@ -26,6 +28,8 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     settingsPath_ = exe.empty() ? ProgramFolder() + "Zyntra.ini" : exe + ".ini";
     CreateMainWindowControls(controls_);
     devices_ = std::make_unique<DeviceLink>(controls_, ui_, platform_.volumes);
+    deviceSync_ = std::make_unique<DeviceSync>(*devices_);
+    personal_ = std::make_unique<PersonalData>(ui_, *deviceSync_, SyncPageControls::From(controls_));
     WireHandlers();
 }
 
@@ -35,6 +39,12 @@ Form& TdfmMain::MainForm() { return controls_.Get<Form>(kMainFormName); }
 
 void TdfmMain::WireHandlers() {
     MainForm().OnResize = [this] { FormResize(); };
+    personal_->SetWeekdayNames([this](int w) { return state_->texts.weekdayNames.at(w); });
+    personal_->SetStatusRecordCountSink([this](int count) {
+        state_->statusRecordCount = count;
+        UpdateStatusLine();
+    });
+    personal_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
     mainPages.OnChange = [this, &mainPages] { state_->mainPage = mainPages.ActivePageIndex(); };
     controls_.Get<PageControl>("pgcPIMPage").OnChange = [this] { state_->mainPage = 1; };
@@ -129,6 +139,8 @@ bool TdfmMain::FormCreate() {
     s.computerPath = "0";
     s.devicePath = "0";
     ShowStartPages();
+    personal_->SetSystemLanguage(systemLanguage_);
+    personal_->ResetAllLists();
     SetDefaultSyncSelection();
     SetDefaultUserDictionaryView();
     devices_->devCount = 0;
@@ -174,7 +186,7 @@ void TdfmMain::FormResize() {
     form.SetBounds({form.Left(), form.Top(), width, height});
 }
 
-bool TdfmMain::FormClose() { return true; }
+bool TdfmMain::FormClose() { return personal_->OfferBackupOnClose(); }
 
 void TdfmMain::FormDestroy() {
     CloseLanguageFile();

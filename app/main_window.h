@@ -9,6 +9,8 @@
 namespace zyntra {
 
 class DeviceLink;
+class DeviceSync;
+class PersonalData;
 class InputMethods;
 class Registry;
 class SpecialFolders;
@@ -55,6 +57,7 @@ public:
     PlatformServices& Platform() { return platform_; }
     // The device table, content index, sync marker and password check.
     DeviceLink& Devices() { return *devices_; }
+    PersonalData& Personal() { return *personal_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -117,6 +120,8 @@ private:
     bool closing_ = false;
     std::unique_ptr<State> state_;
     std::unique_ptr<DeviceLink> devices_;
+    std::unique_ptr<DeviceSync> deviceSync_;
+    std::unique_ptr<PersonalData> personal_;
 };
 
 } // namespace zyntra

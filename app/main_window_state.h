@@ -30,8 +30,6 @@ struct TdfmMain::State {
 
     InputMethodTable inputMethods;
     TextTables texts;
-    ClassGrid classGrid;
-    ClassTimes classTimes;
 
     // Read by the status line: which main page shows (0 content), the
     // content category and the count of the content list last pointed at,

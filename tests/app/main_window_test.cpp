@@ -2,6 +2,7 @@
 #include "app/main_window_state.h"
 #include "kit/controls.h"
 #include "personal/database_files.h"
+#include "personal/personal_data.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <iconv.h>
@@ -63,8 +64,9 @@ TEST_F(MainWindowTest, StartUpAppliesTextsDefaultsAndFreshWorkingCopies) {
     EXPECT_EQ(Get<PageControl>("pgcMain").ActivePageIndex(), 0);
 
     const auto& shell = harness_.Window().Shell();
-    EXPECT_EQ(shell.classGrid[6][11].classLabel, FormatCount(LangText("SM_ClassNo"), 12));
-    EXPECT_EQ(shell.classGrid[2][0].weekdayLabel, LangText("SM_Wednesday"));
+    const ClassGrid& grid = harness_.Window().Personal().Lists().classGrid;
+    EXPECT_EQ(grid[6][11].classLabel, FormatCount(LangText("SM_ClassNo"), 12));
+    EXPECT_EQ(grid[2][0].weekdayLabel, LangText("SM_Wednesday"));
     EXPECT_EQ(shell.texts.categoryNames[5], LangText("SM_Others"));
     EXPECT_EQ(shell.inputMethods.imeChoice, -1);
     EXPECT_EQ(ReadFile(WorkingCopyPath(1)), ReadFile(TemplatePath(1)));

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "personal/sync_device.h"
+
+namespace zyntra {
+
+class DeviceLink;
+
+// The synchronisation run's view of the device link: the current device,
+// when the last discovery found exactly one usable device.
+class DeviceSync : public SyncDevice {
+public:
+    explicit DeviceSync(DeviceLink& devices) : devices_(devices) {}
+
+    std::string InternalRoot() const override;
+    bool Locked() const override;
+    bool CheckPassword(int mode) override;
+    void WriteSyncMarker() override;
+    void DeleteSyncMarkers() override;
+
+private:
+    DeviceLink& devices_;
+};
+
+} // namespace zyntra

@@ -2,7 +2,9 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all configure deps test run clean
+DEMO_DIR := $(abspath $(BUILD_DIR))/demo
+
+.PHONY: all configure deps test run demo demo-reset clean
 
 all: configure
 	cmake --build $(BUILD_DIR)
@@ -17,8 +19,16 @@ test: deps
 	$(MAKE) all
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-run: all
-	@echo "The window is not built yet; build/Zyntra/ holds the program folder so far."
+# The demo device stays between runs, like a real one; `make demo-reset` makes it anew.
+demo: all
+	@test -f $(DEMO_DIR)/volumes.txt || \
+		$(BUILD_DIR)/resources/zyntra_make_demo_device $(BUILD_DIR)/Zyntra $(DEMO_DIR)
+
+demo-reset: all
+	$(BUILD_DIR)/resources/zyntra_make_demo_device $(BUILD_DIR)/Zyntra $(DEMO_DIR)
+
+run: deps demo
+	cd $(BUILD_DIR)/Zyntra && ZYNTRA_VOLUMES=$(DEMO_DIR)/volumes.txt ./Zyntra
 
 clean:
 	rm -rf $(BUILD_DIR)

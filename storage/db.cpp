@@ -102,7 +102,7 @@ void TraceSelect(const DbQuery& q, int result) {
         for (int j = 0; j < q.ncol; ++j) {
             const char* value = q.table[i * q.ncol + j];
             int width = q.widths != nullptr ? q.widths[j] : 16;
-            std::printf("%-*s", width, value != nullptr ? value : "NULL");
+            std::fprintf(LowLevelLineStream(), "%-*s", width, value != nullptr ? value : "NULL");
         }
         if (q.nrow != 0)
             StdoutLine("\n");

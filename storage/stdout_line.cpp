@@ -1,16 +1,25 @@
 #include "storage/stdout_line.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 namespace zyntra {
+namespace {
+
+std::FILE* lineStream = nullptr; // null: standard output
+
+} // namespace
+
+void SetLowLevelLineStream(std::FILE* stream) { lineStream = stream; }
+
+std::FILE* LowLevelLineStream() { return lineStream != nullptr ? lineStream : stdout; }
 
 void StdoutLine(const char* format, ...) {
+    std::FILE* out = LowLevelLineStream();
     va_list args;
     va_start(args, format);
-    std::vfprintf(stdout, format, args);
+    std::vfprintf(out, format, args);
     va_end(args);
-    std::fflush(stdout);
+    std::fflush(out);
 }
 
 } // namespace zyntra

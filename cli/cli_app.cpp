@@ -1,0 +1,86 @@
+#include "cli/cli_app.h"
+
+#include "app/startup_checks.h"
+#include "device/device_link.h"
+#include "platform/backends.h"
+#include "platform/input_methods.h"
+#include "platform/registry.h"
+#include "platform/single_instance.h"
+#include "platform/special_folders.h"
+#include "platform/volumes.h"
+#include "storage/text_conv.h"
+
+namespace zyntra {
+
+CliApp::CliApp(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
+
+CliApp::~CliApp() {
+    if (window_)
+        window_->FormDestroy();
+}
+
+void CliApp::Error(const std::string& utf8Text) const {
+    std::fprintf(err_, "zyntra-cli: %s\n", utf8Text.c_str());
+    std::fflush(err_);
+}
+
+void CliApp::SetPassword(std::optional<std::string> utf8Password) {
+    utf8Password_ = std::move(utf8Password);
+}
+
+bool CliApp::TakeLowLevelFailure() { return messages_ && messages_->TakeLowLevelFailure(); }
+
+std::optional<int> CliApp::Start() {
+    instance_ = std::make_unique<SingleInstance>(kApplicationTitle);
+    if (instance_->AlreadyRunning()) {
+        Error("Zyntra is running; close it before using the command line.");
+        return kExitFailed;
+    }
+    volumes_ = MakeVolumes();
+    inputMethods_ = MakeInputMethods();
+    registry_ = MakeRegistry(*inputMethods_);
+    specialFolders_ = MakeSpecialFolders();
+
+    // The interface charset follows the system language, which the window
+    // derives from the regional setting; the codec needs it before start-up
+    // so that the start-up messages read right.
+    std::optional<std::string> region =
+        registry_->ReadString(RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
+    const std::string language = SystemLanguageFromRegionalSetting(region.value_or(""));
+    codec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
+    messages_ = std::make_unique<ConsoleMessageBox>(*codec_, err_);
+    if (utf8Password_) {
+        std::optional<std::string> converted = codec_->FromUtf8(*utf8Password_);
+        if (!converted) {
+            Error("the password holds a character the device's charset cannot hold");
+            return kExitPasswordRefused;
+        }
+        password_.SetAnswer(converted);
+    }
+    UiServices ui = headless_.Services();
+    UiServices console{*messages_,          ui.question,          ui.waitCursor,
+                       ui.pendingEvents,    password_,            ui.inputMethodDialog,
+                       ui.timeRangeDialog,  ui.classTimeDialog,   ui.clock};
+    window_ = std::make_unique<TdfmMain>(
+        console, PlatformServices{*registry_, *volumes_, *inputMethods_, *specialFolders_},
+        ScreenSize{1024, 768});
+    if (window_->FormCreate()) {
+        window_->Show();
+        return std::nullopt;
+    }
+    overflow_ = window_->Devices().devCount > 1;
+    return overflow_ ? std::optional<int>(kExitNoDevice) : std::optional<int>(kExitFailed);
+}
+
+std::optional<int> CliApp::RequireUnlockedDevice() {
+    DeviceLink& devices = window_->Devices();
+    if (!devices.LastScanUsable() || devices.devCount != 1) {
+        Error("no usable device is connected");
+        return kExitNoDevice;
+    }
+    if (devices.CurrentDevice().Locked() && !devices.CheckDevicePassword(0))
+        return kExitPasswordRefused;
+    return std::nullopt;
+}
+
+} // namespace zyntra

@@ -1,0 +1,42 @@
+#include "cli/cli_app.h"
+#include "cli/commands.h"
+#include "kit/controls.h"
+#include "personal/personal_data.h"
+
+namespace zyntra {
+namespace {
+
+void SelectEverything(TdfmMain& window) {
+    CheckList& kinds = window.Controls().Get<CheckList>("clbSyncData");
+    for (int i = 0; i < kinds.ItemCount(); ++i)
+        kinds.SetChecked(i, true);
+}
+
+} // namespace
+
+int RunBackup(CliApp& app, const CommandArgs&) {
+    if (std::optional<int> refused = app.RequireUnlockedDevice())
+        return *refused;
+    PersonalData& personal = app.Window().Personal();
+    SelectEverything(app.Window());
+    personal.LoadPersonalData(false);
+    if (app.TakeLowLevelFailure())
+        return kExitFailed;
+    personal.sbBackupClick();
+    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+}
+
+int RunRestore(CliApp& app, const CommandArgs&) {
+    if (std::optional<int> refused = app.RequireUnlockedDevice())
+        return *refused;
+    PersonalData& personal = app.Window().Personal();
+    personal.sbRestoreClick();
+    if (personal.SyncResult() != 1 || app.TakeLowLevelFailure())
+        return kExitFailed;
+    SelectEverything(app.Window());
+    app.Window().Controls().Get<RadioButton>("rbSync1").SetChecked(true);
+    personal.sbSyncClick();
+    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+}
+
+} // namespace zyntra

@@ -1,0 +1,140 @@
+#include "cli/cli_app.h"
+#include "cli/commands.h"
+#include "cli/record_format.h"
+#include "cli/record_table.h"
+#include "kit/controls.h"
+#include "personal/database_copy.h"
+#include "personal/database_files.h"
+#include "personal/personal_data.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zyntra {
+namespace {
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::optional<RecordFormat> FormatByName(const std::string& name) {
+    if (name == "json")
+        return RecordFormat::Json;
+    if (name == "csv")
+        return RecordFormat::Csv;
+    return std::nullopt;
+}
+
+// Only the kind's entry of the data selection is checked.
+void SelectOnly(TdfmMain& window, RecordKind kind) {
+    CheckList& kinds = window.Controls().Get<CheckList>("clbSyncData");
+    for (int i = 0; i < kinds.ItemCount(); ++i)
+        kinds.SetChecked(i, i == DataKindOf(kind));
+}
+
+// The backup copied over the working copies, as a restore would start.
+bool CopyBackupToWorkingCopies(CliApp& app) {
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
+        if (!Exists(BackupPath(slot)))
+            continue;
+        if (!CopyDatabaseFile(BackupPath(slot), WorkingCopyPath(slot))) {
+            app.Error("cannot copy " + BackupPath(slot));
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Stamp(const char* format) {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+int RunExport(CliApp& app, const CommandArgs& args) {
+    std::optional<RecordKind> kind = RecordKindByName(args.positional[0]);
+    std::optional<RecordFormat> format = FormatByName(args.Option("--format", "json"));
+    const std::string from = args.Option("--from", "device");
+    if (!kind || !format || (from != "device" && from != "backup")) {
+        app.Error("unknown kind, format or source; see zyntra-cli help");
+        return kExitUsage;
+    }
+    PersonalData& personal = app.Window().Personal();
+    if (from == "device") {
+        if (std::optional<int> refused = app.RequireUnlockedDevice())
+            return *refused;
+        SelectOnly(app.Window(), *kind);
+        personal.LoadPersonalData(false);
+    } else {
+        if (!Exists(BackupPath(1))) {
+            app.Error("there is no backup in " + BackupPath(1));
+            return kExitFailed;
+        }
+        if (!CopyBackupToWorkingCopies(app))
+            return kExitFailed;
+        personal.LoadPersonalData(true);
+    }
+    if (app.TakeLowLevelFailure())
+        return kExitFailed;
+    const std::string text =
+        FormatRecords(ExportRecords(personal.Lists(), *kind, app.Codec()), *format);
+    std::fwrite(text.data(), 1, text.size(), app.Out());
+    return kExitOk;
+}
+
+int RunImport(CliApp& app, const CommandArgs& args) {
+    std::optional<RecordKind> kind = RecordKindByName(args.positional[0]);
+    std::optional<RecordFormat> format = FormatByName(args.Option("--format", "json"));
+    const std::string mode = args.Option("--mode", "both");
+    const char* button = mode == "memory" ? "rbSync1"
+                         : mode == "device" ? "rbSync2"
+                         : mode == "both"   ? "rbSync3"
+                                            : nullptr;
+    if (!kind || !format || button == nullptr) {
+        app.Error("unknown kind, format or mode; see zyntra-cli help");
+        return kExitUsage;
+    }
+    std::optional<std::string> text = ReadWholeFile(args.positional[1]);
+    if (!text) {
+        app.Error("cannot read " + args.positional[1]);
+        return kExitFailed;
+    }
+    ParsedRecords parsed = ParseRecords(*text, *format, FieldsOf(*kind));
+    if (!parsed.error.empty()) {
+        app.Error(args.positional[1] + ": " + parsed.error);
+        return kExitFailed;
+    }
+    if (std::optional<int> refused = app.RequireUnlockedDevice())
+        return *refused;
+    PersonalData& personal = app.Window().Personal();
+    std::string error = ImportRecords(personal.Lists(), *kind, parsed.records, app.Codec(),
+                                      Stamp("%Y/%m/%d"), Stamp("%Y-%m-%d %H:%M:%S"));
+    if (!error.empty()) {
+        app.Error(args.positional[1] + ": " + error);
+        return kExitFailed;
+    }
+    SelectOnly(app.Window(), *kind);
+    app.Window().Controls().Get<RadioButton>(button).SetChecked(true);
+    personal.sbSyncClick();
+    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+}
+
+} // namespace zyntra

@@ -1,0 +1,45 @@
+#include "cli/commands.h"
+
+namespace zyntra {
+
+std::string CommandArgs::Option(const std::string& name, const std::string& fallback) const {
+    for (const auto& [option, value] : options)
+        if (option == name)
+            return value;
+    return fallback;
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"devices", "", "list the connected devices as JSON", {}, 0, 0, true, RunDevices},
+        {"export", "KIND [--from device|backup] [--format json|csv]",
+         "print one kind of personal data from the device or the backup", {"--from", "--format"},
+         1, 1, true, RunExport},
+        {"import", "KIND FILE [--format json|csv] [--mode memory|device|both]",
+         "synchronise records from FILE with the device", {"--format", "--mode"}, 2, 2, true,
+         RunImport},
+        {"backup", "", "back the device's personal data up into the program folder", {}, 0, 0,
+         true, RunBackup},
+        {"restore", "", "write the backup to the device", {}, 0, 0, true, RunRestore},
+    };
+    return commands;
+}
+
+std::string UsageText() {
+    std::string text = "usage: zyntra-cli [--password-stdin] COMMAND [ARGS]\n\ncommands:\n";
+    for (const Command& command : Commands()) {
+        std::string line = std::string("  ") + command.name;
+        if (*command.usage)
+            line += std::string(" ") + command.usage;
+        text += line + "\n      " + command.summary + "\n";
+    }
+    text += "  help\n      show this text\n\n"
+            "KIND is one of addressbook, schedule, todo, classtable, ecdict, cedict.\n"
+            "--password-stdin answers the device's password prompt with the first line of\n"
+            "standard input; without it a locked device refuses.\n\n"
+            "exit codes: 0 success, 1 the run failed, 2 usage error, 3 no usable device,\n"
+            "4 password refused\n";
+    return text;
+}
+
+} // namespace zyntra

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zyntra {
+
+class CliApp;
+
+// The words after the command name, with the options taken out.
+struct CommandArgs {
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> options; // --name value
+
+    // The value of an option, or `fallback` when it was not given.
+    std::string Option(const std::string& name, const std::string& fallback) const;
+};
+
+struct Command {
+    const char* name;
+    const char* usage;   // the arguments, for the help text
+    const char* summary; // one line
+    std::vector<std::string> options;      // the --options it takes, each with a value
+    int positionalMin;
+    int positionalMax;
+    bool startsProgram; // runs the program's start-up first
+    int (*run)(CliApp& app, const CommandArgs& args);
+};
+
+// Every command, in the order the help lists them.
+const std::vector<Command>& Commands();
+
+int RunDevices(CliApp& app, const CommandArgs& args);
+int RunExport(CliApp& app, const CommandArgs& args);
+int RunImport(CliApp& app, const CommandArgs& args);
+int RunBackup(CliApp& app, const CommandArgs& args);
+int RunRestore(CliApp& app, const CommandArgs& args);
+
+// The help text listing every command.
+std::string UsageText();
+
+} // namespace zyntra

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "personal/personal_records.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zyntra {
+
+// The kinds of personal data the command line reads and writes.
+enum class RecordKind { AddressBook, Schedule, ToDo, ClassTable, ECDict, CEDict };
+
+std::optional<RecordKind> RecordKindByName(std::string_view name);
+const char* RecordKindName(RecordKind kind);
+// The data-selection entry that loads and writes the kind.
+int DataKindOf(RecordKind kind);
+
+// One value as it crosses the edge: an integer, or a text in UTF-8.
+using FieldValue = std::variant<long long, std::string>;
+
+enum class FieldType { Integer, Text };
+
+struct FieldInfo {
+    const char* name;
+    FieldType type;
+};
+
+// A kind's records as named fields, in the order the records declare them.
+struct RecordTable {
+    std::vector<FieldInfo> fields;
+    std::vector<std::vector<FieldValue>> rows;
+};
+
+class CharsetCodec;
+
+const std::vector<FieldInfo>& FieldsOf(RecordKind kind);
+
+// The records of one kind, with their texts converted to UTF-8.
+RecordTable ExportRecords(const RecordLists& lists, RecordKind kind, const CharsetCodec& codec);
+
+struct ImportedRecord {
+    // Field name -> value; fields that are missing take the values a new
+    // record gets in its editor.
+    std::vector<std::pair<std::string, FieldValue>> values;
+};
+
+// Replaces the kind's list (or, for the timetable, the cells named by
+// weekday and class_no) with the records. Texts are converted from UTF-8
+// into the interface charset; a text the charset cannot hold, a value of the
+// wrong type or an unknown field is an error naming the record, and then
+// nothing in memory changes. `now` is the stamp a new record gets.
+std::string ImportRecords(RecordLists& lists, RecordKind kind,
+                          const std::vector<ImportedRecord>& records, const CharsetCodec& codec,
+                          const std::string& today, const std::string& now);
+
+} // namespace zyntra

@@ -1,0 +1,164 @@
+#include "tests/ui/bound_window.h"
+#include "ui/peers/menu_peers.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace zyntra {
+namespace {
+
+using test::BoundWindow;
+using test::QtTest;
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += "\n  " + line;
+    }
+    return text;
+}
+
+class BinderTest : public QtTest {};
+
+TEST_F(BinderTest, EveryControlOfTheInventoryFindsItsWidget) {
+    BoundWindow window;
+    EXPECT_TRUE(window.problems.empty()) << "controls without a widget:" << Joined(window.problems);
+    for (Control* control : window.controls.All()) {
+        const bool menu = dynamic_cast<MenuItem*>(control) || dynamic_cast<PopupMenu*>(control);
+        EXPECT_TRUE(menu || window.binder.WidgetOf(control->Name()) != nullptr) << control->Name();
+        EXPECT_NE(control->Peer(), nullptr) << control->Name();
+    }
+    // The layout's geometry went into the controls before the peers saw them.
+    const QWidget& name = window.Widget<QWidget>("edtName");
+    EXPECT_EQ(window.Get<EditField>("edtName").GetBounds(),
+              (Bounds{name.x(), name.y(), name.width(), name.height()}));
+    // Tab pages take the geometry their page control gives them, laid out before the window
+    // was ever shown.
+    const Bounds page = window.Get<TabSheet>("tabAddressBook").GetBounds();
+    EXPECT_GT(page.width, 900);
+    EXPECT_GT(page.height, 500);
+}
+
+TEST_F(BinderTest, AWrongWidgetClassIsReportedByName) {
+    ControlSet controls;
+    auto& form = controls.Add<Form>("dfmMain");
+    controls.Add<EditField>("lblAddrName", &form); // the layout has a label of that name
+    controls.Add<Label>("noSuchWidget", &form);
+    test::EnsureQtApplication();
+    MainWindowWidget widget;
+    const TextCodec codec("BIG5");
+    WindowBinder binder(controls, widget, codec, {});
+    const std::vector<std::string> problems = binder.Bind();
+    ASSERT_EQ(problems.size(), 2u) << Joined(problems);
+    EXPECT_EQ(problems[0], "lblAddrName: is QLabel, needs QLineEdit");
+    EXPECT_EQ(problems[1], "noSuchWidget: no widget of that name");
+}
+
+TEST_F(BinderTest, LaterBoundsFromTheCoreMoveTheWidget) {
+    BoundWindow window;
+    auto& field = window.Get<EditField>("edtName");
+    field.SetBounds({10, 20, 123, 22});
+    EXPECT_EQ(window.Widget<QWidget>("edtName").geometry(), QRect(10, 20, 123, 22));
+    window.widget.show();
+    test::ProcessEvents();
+    QTabBar& tabs = *window.Widget<QTabWidget>("pgcMain").tabBar();
+    EXPECT_GE(tabs.tabRect(0).width(), 120); // set while the window was hidden
+    window.Get<PageControl>("pgcMain").SetTabWidth(93);
+    EXPECT_TRUE(tabs.styleSheet().contains("93px"));
+}
+
+TEST_F(BinderTest, HoverSetsTheHintAndTipsShowTheTranslatedHint) {
+    BoundWindow window;
+    window.ShowPage("tabFile");
+    window.widget.show();
+    QWidget& button = window.Widget<QWidget>("btnEbook");
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(&button, &enter);
+    ASSERT_FALSE(window.hints.empty());
+    EXPECT_EQ(window.hints.back(), "RC_BTN_EBOOK_HINT");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&button, &leave);
+    EXPECT_EQ(window.hints.back(), ""); // the category bar carries no hint
+
+    window.tip = "\xA4\xA4\xA4\xE5"; // BIG5
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button.mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(&button, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87"));
+    window.tip.clear();
+    QCoreApplication::sendEvent(&button, &help);
+    QTest::qWait(400); // a tip fades out
+    EXPECT_FALSE(QToolTip::isVisible());
+
+    // The list's inner viewport counts as the list.
+    QTreeView& list = window.Widget<QTreeView>("lvCompListView");
+    QCoreApplication::sendEvent(list.viewport(), &enter);
+    EXPECT_EQ(window.hints.back(), "RC_COMPLISTVIEW_HINT");
+}
+
+TEST_F(BinderTest, ContextMenuEntriesMirrorAndReport) {
+    BoundWindow window;
+    window.ShowPage("tabFile");
+    PopupMenuPeer* menu = window.binder.MenuOf("pmCompMenu");
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->Menu().actions();
+    ASSERT_EQ(actions.size(), 10);
+    EXPECT_TRUE(actions[3]->isSeparator());
+    EXPECT_TRUE(actions[8]->isSeparator());
+    EXPECT_EQ(actions[1]->shortcut(), QKeySequence(Qt::Key_F5));
+    // The list view carries the menu's shortcuts.
+    EXPECT_TRUE(window.Widget<QTreeView>("lvCompListView").actions().contains(actions[1]));
+
+    auto& refresh = window.Get<MenuItem>("CompRefresh");
+    int clicks = 0;
+    refresh.OnClick = [&] { ++clicks; };
+    refresh.SetCaption("Refresh");
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("Refresh"));
+    actions[1]->trigger();
+    EXPECT_EQ(clicks, 1);
+    refresh.SetEnabled(false);
+    EXPECT_FALSE(actions[1]->isEnabled());
+    window.Get<PopupMenu>("pmCompMenu").SetEnabled(false);
+    EXPECT_FALSE(actions[2]->isEnabled());
+
+    emit menu->Menu().hovered(actions[4]);
+    EXPECT_EQ(window.hints.back(), "RC_BTN_CUT_HINT");
+}
+
+TEST_F(BinderTest, StatusBarPanelsHaveTheirWidthsAndTexts) {
+    BoundWindow window;
+    auto& status = window.Get<StatusBar>("stbMain");
+    status.SetPanelText(1, "\xA4\xA4\xA4\xE5");
+    QStatusBar& bar = window.Widget<QStatusBar>("stbMain");
+    const QList<QLabel*> panels = bar.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 4);
+    const int widths[] = {250, 450, 230, 80};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(panels[i]->width(), widths[i]);
+    }
+    EXPECT_EQ(panels[1]->text(), QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87"));
+}
+
+TEST_F(BinderTest, ButtonsWithoutCaptionShowTheirHintsWords) {
+    BoundWindow window;
+    auto& save = window.Widget<QToolButton>("tbAddrSave");
+    EXPECT_EQ(save.text(), QStringLiteral("w:RC_TB_SAVE_HINT"));
+    EXPECT_FALSE(save.icon().isNull());
+    auto& ebook = window.Widget<QToolButton>("btnEbook");
+    EXPECT_TRUE(ebook.isCheckable());
+    EXPECT_TRUE(ebook.isChecked());
+    EXPECT_EQ(ebook.toolButtonStyle(), Qt::ToolButtonIconOnly);
+}
+
+} // namespace
+} // namespace zyntra

@@ -1,0 +1,146 @@
+#include "tests/ui/bound_window.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListView>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace zyntra {
+namespace {
+
+using test::BoundWindow;
+using test::QtTest;
+
+class ListViewPeerTest : public QtTest {
+protected:
+    ListViewPeerTest() : list(window.Get<ListView>("lvAddrList")) {
+        window.ShowPage("tabAddressBook");
+        list.OnData = [this](int row) {
+            asked.insert(row);
+            ++calls;
+            return ListRow{{"", "", "name " + std::to_string(row), "x"}, -1};
+        };
+        view = &window.Widget<QTreeView>("lvAddrList");
+    }
+
+    void ShowWindow() {
+        window.widget.show();
+        test::ProcessEvents();
+        view->viewport()->repaint();
+        test::ProcessEvents();
+    }
+
+    int VisibleCapacity() const { return view->viewport()->height() / 20 + 2; }
+
+    BoundWindow window;
+    ListView& list;
+    QTreeView* view = nullptr;
+    std::set<int> asked;
+    int calls = 0;
+};
+
+TEST_F(ListViewPeerTest, TenThousandRowsAskOnlyForTheRowsDrawn) {
+    list.SetRowCount(10000);
+    ShowWindow();
+    EXPECT_EQ(view->model()->rowCount(), 10000);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_LE(static_cast<int>(asked.size()), VisibleCapacity());
+    EXPECT_LT(*asked.rbegin(), VisibleCapacity());
+    EXPECT_EQ(view->model()->index(7, 2).data().toString(), QStringLiteral("name 7"));
+
+    asked.clear();
+    list.MakeVisible(5000);
+    view->viewport()->repaint();
+    test::ProcessEvents();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_GE(*asked.begin(), 5000 - VisibleCapacity());
+    EXPECT_LE(*asked.rbegin(), 5000 + VisibleCapacity());
+}
+
+TEST_F(ListViewPeerTest, RepaintsOfSingleRowsAreGatheredIntoOneChange) {
+    list.SetRowCount(200);
+    ShowWindow();
+    int changes = 0;
+    QObject::connect(view->model(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
+    for (int row = 0; row < 150; ++row) {
+        list.RepaintRow(row);
+    }
+    list.SetRowCut(3, true);
+    EXPECT_EQ(changes, 0);
+    test::ProcessEvents();
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(view->model()->index(3, 1).data(Qt::ForegroundRole).isValid());
+}
+
+TEST_F(ListViewPeerTest, ColumnsHaveTheKitsCaptionsAndWidthsAndHiddenOnesAreOutOfReach) {
+    list.SetColumnCaption(2, "\xA4\xA4\xA4\xE5");
+    list.SetColumnWidth(3, 97);
+    EXPECT_EQ(view->model()->headerData(2, Qt::Horizontal).toString(),
+              QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87"));
+    EXPECT_EQ(view->header()->sectionSize(3), 97);
+    EXPECT_TRUE(view->header()->isSectionHidden(0));
+    int clicked = -1;
+    list.OnColumnClick = [&](int column) { clicked = column; };
+    emit view->header()->sectionClicked(2);
+    EXPECT_EQ(clicked, 2);
+}
+
+TEST_F(ListViewPeerTest, SelectionKeysAndDoubleClicksReachTheKit) {
+    list.SetRowCount(20);
+    ShowWindow();
+    std::vector<std::pair<int, bool>> selections;
+    list.OnSelectItem = [&](int row, bool selected) { selections.emplace_back(row, selected); };
+    const QRect row4 = view->visualRect(view->model()->index(4, 2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row4.center());
+    EXPECT_EQ(list.Selected(), 4);
+    EXPECT_EQ(list.FocusedRow(), 4);
+    ASSERT_EQ(selections.size(), 1u);
+    EXPECT_EQ(selections[0], std::make_pair(4, true));
+    EXPECT_TRUE(list.Focused());
+
+    list.SetSelected(9);
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].row(), 9);
+    EXPECT_EQ(selections.size(), 3u); // 4 lost, 9 gained; nothing echoed back
+
+    std::vector<int> keys;
+    list.OnKeyDown = [&](int key) { keys.push_back(key); };
+    QTest::keyClick(view, Qt::Key_Delete);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(keys, (std::vector<int>{KeyCode::Delete, KeyCode::Enter}));
+    int doubleClicks = 0;
+    list.OnDblClick = [&] { ++doubleClicks; };
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, row4.center());
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(ListViewPeerTest, TheIconStylesShowTheSameRowsInAListView) {
+    auto& content = window.Get<ListView>("lvCompListView");
+    window.ShowPage("tabFile");
+    content.OnData = [](int row) { return ListRow{{"file" + std::to_string(row) + ".mp3"}, 1}; };
+    content.SetRowCount(3000);
+    window.widget.show();
+    test::ProcessEvents();
+    auto* icons = window.widget.findChild<QListView*>("lvCompListViewItems");
+    ASSERT_NE(icons, nullptr);
+    EXPECT_TRUE(icons->isVisible()); // the content lists start in the icon style
+    EXPECT_FALSE(window.Widget<QTreeView>("lvCompListView").isVisible());
+    EXPECT_EQ(icons->viewMode(), QListView::IconMode);
+    EXPECT_FALSE(icons->model()->index(0, 0).data(Qt::DecorationRole).isNull());
+
+    content.SetStyle(ViewStyle::Report);
+    EXPECT_FALSE(icons->isVisible());
+    EXPECT_TRUE(window.Widget<QTreeView>("lvCompListView").isVisible());
+    content.SetSelected(2);
+    content.SetStyle(ViewStyle::List);
+    EXPECT_EQ(icons->flow(), QListView::TopToBottom);
+    EXPECT_TRUE(icons->selectionModel()->isRowSelected(2, {}));
+}
+
+} // namespace
+} // namespace zyntra

@@ -1,0 +1,18 @@
+#include "ui/application.h"
+
+#include "ui/peers/user_action.h"
+
+namespace zyntra {
+
+ZyntraApplication::ZyntraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool ZyntraApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ReportException(error);
+        return false;
+    }
+}
+
+} // namespace zyntra

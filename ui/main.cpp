@@ -1,0 +1,158 @@
+// The window's program: one instance, the splash, the main window model bound to its Qt
+// window, and the event loop.
+
+#include "app/lang_text.h"
+#include "app/main_window.h"
+#include "app/startup_checks.h"
+#include "kit/controls.h"
+#include "platform/backends.h"
+#include "platform/single_instance.h"
+#include "storage/text_conv.h"
+#include "ui/application.h"
+#include "ui/binder/hint_timing_style.h"
+#include "ui/binder/window_binder.h"
+#include "ui/forms/main_window_widget.h"
+#include "ui/peers/user_action.h"
+#include "ui/services/qt_ui_services.h"
+#include "ui/splash/about_box.h"
+#include "ui/text_codec.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+namespace zyntra {
+namespace {
+
+constexpr int kSplashHoldMs = 3000;
+
+ScreenSize PrimaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return {screen->size().width(), screen->size().height()};
+}
+
+// The splash keeps playing while the window waits; the window is not shown yet.
+void HoldSplash() {
+    QEventLoop wait;
+    QTimer::singleShot(kSplashHoldMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+BinderHooks HooksFor(TdfmMain& window, InputMethods& inputMethods) {
+    BinderHooks hooks;
+    hooks.setCurrentHint = [&window](const std::string& key) { window.SetCurrentHint(key); };
+    hooks.translateHint = [&window] { return window.TranslateHint(); };
+    hooks.activateInputMethod = [&inputMethods](const std::string& name) {
+        inputMethods.Activate(name);
+    };
+    hooks.shortHint = [](const std::string& key) { return ShortHintPart(LangText(key)); };
+    return hooks;
+}
+
+// Arrivals and removals of volumes go to the window model once it has a handler for them.
+template <class Window> void DeliverDriveChange(Window& window, const VolumeEvent& event) {
+    if constexpr (requires { window.HandleDriveChange(event); }) {
+        window.HandleDriveChange(event);
+    } else {
+        (void)window;
+        (void)event;
+    }
+}
+
+std::unique_ptr<QSocketNotifier> WatchVolumes(VolumeMonitor& monitor) {
+    if (monitor.Fd() < 0) {
+        return nullptr;
+    }
+    const auto type = monitor.WatchFor() == VolumeMonitor::Condition::Priority
+                          ? QSocketNotifier::Exception
+                          : QSocketNotifier::Read;
+    auto notifier = std::make_unique<QSocketNotifier>(monitor.Fd(), type);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(),
+                     [&monitor] { RunUserAction([&] { monitor.Dispatch(); }); });
+    return notifier;
+}
+
+std::string SystemLanguageOf(const Registry& registry) {
+    const std::optional<std::string> setting =
+        registry.ReadString(RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
+    return SystemLanguageFromRegionalSetting(setting.value_or(std::string()));
+}
+
+int RunWindow(ZyntraApplication& app) {
+    auto splash = std::make_unique<TAboutBox>(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/data/loading.avi"));
+    splash->show();
+    QCoreApplication::processEvents();
+
+    std::unique_ptr<Volumes> volumes = MakeVolumes();
+    std::unique_ptr<InputMethods> inputMethods = MakeInputMethods();
+    std::unique_ptr<Registry> registry = MakeRegistry(*inputMethods);
+    std::unique_ptr<SpecialFolders> specialFolders = MakeSpecialFolders();
+
+    // The widgets show texts in the charset of the system language, which the model derives
+    // from the same regional setting when it starts up.
+    const std::string language = SystemLanguageOf(*registry);
+    TextCodec codec(InterfaceCharset(language));
+    QtUiServices services(codec, kApplicationTitle);
+    SetExceptionReporter(
+        [&services](const std::exception& error) { services.messages.Show(error.what()); });
+    TdfmMain window(services.Services(), {*registry, *volumes, *inputMethods, *specialFolders},
+                    PrimaryScreenSize());
+    MainWindowWidget widget;
+    WindowBinder binder(window.Controls(), widget, codec, HooksFor(window, *inputMethods));
+    for (const std::string& problem : binder.Bind()) {
+        std::fprintf(stderr, "Zyntra: %s\n", problem.c_str());
+    }
+    window.SetSettingsPath(QCoreApplication::applicationFilePath().toStdString() + ".ini");
+    if (!window.FormCreate()) {
+        return 0;
+    }
+    binder.RefreshHintTexts();
+    services.CreateDialogs(&widget);
+
+    HoldSplash();
+    splash->hide();
+    splash.reset();
+
+    widget.canClose = [&window] { return window.FormClose(); };
+    widget.closed = [&window] { window.FormDestroy(); };
+    widget.show();
+    window.Show();
+
+    std::unique_ptr<VolumeMonitor> monitor = MakeVolumeMonitor(
+        *volumes, [&window](const VolumeEvent& event) { DeliverDriveChange(window, event); });
+    std::unique_ptr<QSocketNotifier> notifier = WatchVolumes(*monitor);
+    const int result = app.exec();
+    SetExceptionReporter({});
+    return result;
+}
+
+} // namespace
+} // namespace zyntra
+
+int main(int argc, char** argv) {
+    using namespace zyntra;
+    SingleInstance instance(kApplicationTitle);
+    if (instance.AlreadyRunning()) {
+        return 0;
+    }
+    ZyntraApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zyntra"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setStyle(new HintTimingStyle(QApplication::style()->name()));
+    try {
+        return RunWindow(app);
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QString::fromLatin1(kApplicationTitle),
+                              QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "kit/buttons.h"
+#include "kit/check_controls.h"
+#include "ui/icons/icon_library.h"
+#include "ui/peers/widget_peer.h"
+
+class QCheckBox;
+class QRadioButton;
+class QToolButton;
+
+namespace zyntra {
+
+// Tool and speed buttons. A grouped button is checkable and shows its down state; a separator
+// is an inert gap with a line. Without a caption the button shows the short part of its hint
+// next to its picture.
+class ToolButtonPeer : public WidgetPeer {
+public:
+    ToolButtonPeer(ButtonControl& button, QToolButton& widget, const PeerContext& context,
+                   ImageList images);
+
+    // Language texts arrived: the hint's short part may have changed.
+    void RefreshHintText();
+
+protected:
+    void Mirror(const ControlChange& change) override;
+
+private:
+    void MirrorLook();
+    void MirrorDown();
+    void Clicked();
+
+    ButtonControl& button_;
+    QToolButton& widget_;
+    ImageList images_;
+};
+
+class CheckBoxPeer : public WidgetPeer {
+public:
+    CheckBoxPeer(CheckBox& box, QCheckBox& widget, const PeerContext& context);
+
+protected:
+    void Mirror(const ControlChange& change) override;
+
+private:
+    CheckBox& box_;
+    QCheckBox& widget_;
+};
+
+// The kit decides which button of a group is checked; Qt's own exclusivity is off.
+class RadioButtonPeer : public WidgetPeer {
+public:
+    RadioButtonPeer(RadioButton& radio, QRadioButton& widget, const PeerContext& context);
+
+protected:
+    void Mirror(const ControlChange& change) override;
+
+private:
+    RadioButton& radio_;
+    QRadioButton& widget_;
+};
+
+} // namespace zyntra

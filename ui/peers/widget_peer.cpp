@@ -1,0 +1,213 @@
+#include "ui/peers/widget_peer.h"
+
+#include "ui/peers/user_action.h"
+#include "ui/text_codec.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLayout>
+#include <QTimer>
+
+namespace zyntra {
+namespace {
+
+struct MirrorScope {
+    int& depth;
+    explicit MirrorScope(int& d) : depth(d) { ++depth; }
+    ~MirrorScope() { --depth; }
+};
+
+// The widget of the control's parent, which the control's coordinates are relative to.
+QWidget* OriginWidget(const Control& control) {
+    const Control* parent = control.Parent();
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    const auto* peer = dynamic_cast<const WidgetPeer*>(parent->Peer());
+    return peer != nullptr ? peer->Widget() : nullptr;
+}
+
+// Where the widget's own parent sits inside the origin widget (usually the same widget).
+QPoint ParentOffset(const QWidget& widget, const QWidget* origin) {
+    const QWidget* parent = widget.parentWidget();
+    if (origin == nullptr || parent == nullptr || parent == origin ||
+        !origin->isAncestorOf(parent)) {
+        return {};
+    }
+    return parent->mapTo(origin, QPoint(0, 0));
+}
+
+} // namespace
+
+WidgetPeer::WidgetPeer(Control& control, QWidget& widget, const PeerContext& context)
+    : control_(control), widget_(&widget), context_(context) {
+    widget.installEventFilter(this);
+}
+
+WidgetPeer::~WidgetPeer() {
+    if (widget_ != nullptr) {
+        widget_->removeEventFilter(this);
+    }
+    for (const QPointer<QWidget>& companion : companions_) {
+        if (companion != nullptr) {
+            companion->removeEventFilter(this);
+        }
+    }
+}
+
+QList<QWidget*> WidgetPeer::Widgets() const {
+    QList<QWidget*> widgets{widget_};
+    for (const QPointer<QWidget>& companion : companions_) {
+        if (companion != nullptr) {
+            widgets.append(companion);
+        }
+    }
+    return widgets;
+}
+
+void WidgetPeer::AddCompanion(QWidget& companion) {
+    companions_.append(&companion);
+    companion.installEventFilter(this);
+}
+
+void WidgetPeer::ControlChanged(Control&, const ControlChange& change) {
+    if (widget_ == nullptr) {
+        return;
+    }
+    MirrorScope scope(mirrorDepth_);
+    if (change.property == ControlProperty::All) {
+        for (ControlProperty property : {ControlProperty::Enabled, ControlProperty::Visible,
+                                         ControlProperty::Bounds, ControlProperty::Focus}) {
+            MirrorCommon(property);
+        }
+        Mirror(change);
+        return;
+    }
+    MirrorCommon(change.property);
+    Mirror(change);
+}
+
+void WidgetPeer::MirrorCommon(ControlProperty property) {
+    switch (property) {
+    case ControlProperty::Enabled:
+        widget_->setEnabled(control_.Enabled());
+        break;
+    case ControlProperty::Visible:
+        if (MirrorsVisibility()) {
+            widget_->setHidden(!control_.Visible());
+        }
+        break;
+    case ControlProperty::Bounds:
+        ApplyBounds();
+        break;
+    case ControlProperty::Focus:
+        ApplyFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+bool WidgetPeer::PlacedByControl() const {
+    const QWidget* parent = widget_->parentWidget();
+    return parent == nullptr || parent->layout() == nullptr ||
+           parent->layout()->indexOf(widget_) < 0;
+}
+
+void WidgetPeer::ApplyBounds() {
+    if (!PlacedByControl()) {
+        return;
+    }
+    const Bounds& b = control_.GetBounds();
+    const QPoint offset = ParentOffset(*widget_, OriginWidget(control_));
+    widget_->setGeometry(b.left - offset.x(), b.top - offset.y(), b.width < 0 ? 0 : b.width,
+                         b.height < 0 ? 0 : b.height);
+}
+
+void WidgetPeer::ApplyFocus() {
+    QWidget* target = FocusWidget();
+    if (control_.Focused()) {
+        if (!target->hasFocus()) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+    } else if (target->hasFocus()) {
+        target->clearFocus();
+    }
+}
+
+void WidgetPeer::ReportBounds() {
+    if (widget_ == nullptr) {
+        return;
+    }
+    if (Mirroring()) {
+        // Reports made while the core is telling a peer something are dropped by the kit:
+        // report once the core is done.
+        if (!reportQueued_) {
+            reportQueued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                reportQueued_ = false;
+                ReportBounds();
+            });
+        }
+        return;
+    }
+    const QPoint offset = ParentOffset(*widget_, OriginWidget(control_));
+    const QRect geometry = widget_->geometry().translated(offset);
+    const Bounds bounds{geometry.x(), geometry.y(), geometry.width(), geometry.height()};
+    if (!(bounds == control_.GetBounds())) {
+        RunUserAction([&] { control_.UserSetBounds(bounds); });
+    }
+}
+
+void WidgetPeer::AsMirror(const std::function<void()>& write) {
+    MirrorScope scope(mirrorDepth_);
+    write();
+}
+
+void WidgetPeer::User(const std::function<void()>& action) {
+    if (!Mirroring()) {
+        RunUserAction(action);
+    }
+}
+
+QString WidgetPeer::ToQt(std::string_view bytes) const {
+    return context_.codec.ToQString(bytes);
+}
+
+std::string WidgetPeer::FromQt(const QString& text) const {
+    return context_.codec.FromQString(text);
+}
+
+void WidgetPeer::FocusGained() {}
+
+bool WidgetPeer::eventFilter(QObject* watched, QEvent* event) {
+    const bool own = watched == widget_;
+    if (!own && !companions_.contains(qobject_cast<QWidget*>(watched))) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        User([&] { control_.UserFocusChanged(true); });
+        FocusGained();
+        break;
+    case QEvent::FocusOut: {
+        // A menu, a drop-down or another window taking the keyboard leaves the focus here.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            User([&] { control_.UserFocusChanged(false); });
+        }
+        break;
+    }
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (own && !PlacedByControl()) {
+            ReportBounds();
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace zyntra

@@ -1,0 +1,38 @@
+#include "ui/services/qt_message_box.h"
+
+#include "ui/text_codec.h"
+
+#include <QMessageBox>
+
+namespace zyntra {
+
+QtMessageBox::QtMessageBox(const TextCodec& codec, std::string title)
+    : codec_(codec), title_(codec.ToQString(title)) {}
+
+bool QtMessageBox::ShowBox(QWidget* owner, const QString& caption, const std::string& text,
+                           bool withCancel) {
+    QMessageBox box(QMessageBox::NoIcon, caption, codec_.ToQString(text),
+                    withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner);
+    box.setObjectName(withCancel ? QStringLiteral("QuestionBox") : QStringLiteral("MessageBox"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void QtMessageBox::Show(const std::string& text) {
+    ShowBox(owner_, title_, text, false);
+}
+
+void QtMessageBox::ShowCaptioned(const std::string& caption, const std::string& text) {
+    ShowBox(nullptr, codec_.ToQString(caption), text, false);
+}
+
+bool QtMessageBox::Ask(const std::string& text) {
+    return ShowBox(owner_, title_, text, true);
+}
+
+bool QtMessageBox::AskCaptioned(const std::string& caption, const std::string& text) {
+    return ShowBox(owner_, codec_.ToQString(caption), text, true);
+}
+
+} // namespace zyntra

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "kit/clock.h"
+#include "kit/ui_services.h"
+#include "ui/services/qt_cursor.h"
+#include "ui/services/qt_dialog_services.h"
+#include "ui/services/qt_message_box.h"
+
+#include <string>
+
+namespace zyntra {
+
+class TextCodec;
+
+// Every user-interface service of the window, owned together.
+struct QtUiServices {
+    QtUiServices(const TextCodec& codec, std::string applicationTitle)
+        : messages(codec, std::move(applicationTitle)), dialogs(codec) {}
+
+    UiServices Services() {
+        return {messages, messages, waitCursor, pendingEvents, dialogs,
+                dialogs,  dialogs,  dialogs,    clock};
+    }
+
+    // The main window owns the boxes and the dialogs from now on; the dialogs are made here.
+    void CreateDialogs(QWidget* owner) {
+        messages.SetOwner(owner);
+        dialogs.Create(owner);
+    }
+
+    QtMessageBox messages;
+    QtWaitCursor waitCursor;
+    QtPendingEvents pendingEvents;
+    QtDialogServices dialogs;
+    SystemClock clock;
+};
+
+} // namespace zyntra

@@ -210,6 +210,8 @@ void TdfmMain::LoadWindowSettings() {
 }
 
 void TdfmMain::SaveWindowSettings() {
+    if (settingsPath_.empty())
+        return;
     const Form& form = MainForm();
     IniFile settings(settingsPath_);
     WriteWindowPlacement(settings,

@@ -89,7 +89,8 @@ public:
     const std::string& SystemLanguage() const { return systemLanguage_; }
     bool Closing() const { return closing_; }
 
-    // Where the window settings live: the executable's path plus ".ini".
+    // Where the window settings live: the executable's path plus ".ini"; an
+    // empty path keeps none (the command line has no window to place).
     void SetSettingsPath(std::string path) { settingsPath_ = std::move(path); }
     const std::string& SettingsPath() const { return settingsPath_; }
 

@@ -64,6 +64,7 @@ std::optional<int> CliApp::Start() {
     window_ = std::make_unique<TdfmMain>(
         console, PlatformServices{*registry_, *volumes_, *inputMethods_, *specialFolders_},
         ScreenSize{1024, 768});
+    window_->SetSettingsPath("");
     if (window_->FormCreate()) {
         window_->Show();
         return std::nullopt;

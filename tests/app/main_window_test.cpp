@@ -3,9 +3,8 @@
 #include "kit/controls.h"
 #include "personal/database_files.h"
 #include "personal/personal_data.h"
+#include "tests/support/charset.h"
 #include "tests/support/main_window_fixture.h"
-
-#include <iconv.h>
 
 #include <filesystem>
 
@@ -15,17 +14,6 @@ namespace {
 using test::FileExists;
 using test::ReadFile;
 using test::WriteFile;
-
-std::string FromBig5(const std::string& bytes) {
-    iconv_t cd = iconv_open("UTF-8", "BIG5");
-    std::string in = bytes, out(bytes.size() * 3 + 1, '\0');
-    char *inPtr = in.data(), *outPtr = out.data();
-    size_t inLeft = in.size(), outLeft = out.size();
-    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -79,7 +67,7 @@ TEST_F(MainWindowTest, AMissingRequiredFileStopsWithTheMessageOfTheSystemLanguag
     std::filesystem::remove(harness_.Folder().File("kvdb.dll"));
     EXPECT_FALSE(harness_.Create());
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(FromBig5(Shown()[0].text), "遺失重要檔案，請重新安裝！");
+    EXPECT_EQ(test::ToUtf8("BIG5", Shown()[0].text), "遺失重要檔案，請重新安裝！");
     EXPECT_FALSE(LanguageFileOpen());
 }
 

@@ -1,24 +1,12 @@
 #include "app/startup_checks.h"
+#include "tests/support/charset.h"
 #include "tests/support/program_folder_fixture.h"
 
-#include <iconv.h>
 
 #include <filesystem>
 
 namespace zyntra {
 namespace {
-
-std::string ToUtf8(const char* charset, const std::string& bytes) {
-    iconv_t cd = iconv_open("UTF-8", charset);
-    std::string in = bytes, out(bytes.size() * 3 + 1, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    size_t inLeft = in.size(), outLeft = out.size();
-    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 using StartupChecks = test::ProgramFolderTest;
 
@@ -42,11 +30,11 @@ TEST(StartupMessages, FollowTheSystemLanguageInItsCharset) {
     EXPECT_EQ(SystemLanguageFromRegionalSetting("ENU"), "en_US");
     EXPECT_EQ(SystemLanguageFromRegionalSetting(""), "en_US");
 
-    EXPECT_EQ(ToUtf8("BIG5", MissingFilesMessage("zh_TW")), "遺失重要檔案，請重新安裝！");
-    EXPECT_EQ(ToUtf8("GB2312", MissingFilesMessage("zh_CN")), "遗失重要档案，请重新安装！");
+    EXPECT_EQ(test::ToUtf8("BIG5", MissingFilesMessage("zh_TW")), "遺失重要檔案，請重新安裝！");
+    EXPECT_EQ(test::ToUtf8("GB2312", MissingFilesMessage("zh_CN")), "遗失重要档案，请重新安装！");
     EXPECT_EQ(MissingFilesMessage("en_US"), "Lost important files, please reinstall ...");
-    EXPECT_EQ(ToUtf8("BIG5", ScreenTooSmallMessage("zh_TW")), "螢幕解析度至少為800 * 600！");
-    EXPECT_EQ(ToUtf8("GB2312", ScreenTooSmallMessage("zh_CN")), "荧幕解析度至少为800 * 600！");
+    EXPECT_EQ(test::ToUtf8("BIG5", ScreenTooSmallMessage("zh_TW")), "螢幕解析度至少為800 * 600！");
+    EXPECT_EQ(test::ToUtf8("GB2312", ScreenTooSmallMessage("zh_CN")), "荧幕解析度至少为800 * 600！");
     EXPECT_EQ(ScreenTooSmallMessage("en_US"), "The screen resolution is at least 800 * 600!");
 }
 

@@ -1,7 +1,6 @@
 #include "app/ini_file.h"
+#include "tests/support/charset.h"
 #include "tests/support/program_folder_fixture.h"
-
-#include <iconv.h>
 
 #include <fstream>
 #include <string>
@@ -17,22 +16,6 @@ std::vector<std::string> LanguageKeys() {
         if (!line.empty())
             keys.push_back(line);
     return keys;
-}
-
-// True when the whole text decodes from the charset (glibc's iconv directly,
-// not the program's shim).
-bool DecodesFrom(const char* charset, const std::string& text) {
-    iconv_t cd = iconv_open("UTF-8", charset);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    std::string in = text;
-    std::string out(text.size() * 4 + 4, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    size_t inLeft = in.size(), outLeft = out.size();
-    size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    return rc != static_cast<size_t>(-1) && inLeft == 0;
 }
 
 int CountOf(const std::string& text, const std::string& part) {
@@ -57,7 +40,7 @@ TEST(LangFile, EveryKeyHasARealTextInEverySectionInItsCharset) {
             const std::string text = lang.ReadString(section, key, "");
             EXPECT_FALSE(text.empty()) << section << " " << key;
             EXPECT_NE(text, key) << section;
-            EXPECT_TRUE(DecodesFrom(charset, text)) << section << " " << key;
+            EXPECT_TRUE(test::ToUtf8(charset, text).has_value()) << section << " " << key;
         }
     }
 }

@@ -13,9 +13,9 @@ namespace {
 
 using Pairs = std::initializer_list<std::pair<const char*, const char*>>;
 
-const char* const kCategoryKeys[] = {"SM_Relative", "SM_Friend", "SM_Classmate",
+const char* const kCategoryKeys[] = {"SM_Relative",  "SM_Friend",   "SM_Classmate",
                                      "SM_Colleague", "SM_Customer", "SM_Others"};
-const char* const kWeekdayKeys[] = {"SM_Monday", "SM_Tuesday", "SM_Wednesday", "SM_Thursday",
+const char* const kWeekdayKeys[] = {"SM_Monday", "SM_Tuesday",  "SM_Wednesday", "SM_Thursday",
                                     "SM_Friday", "SM_Saturday", "SM_Sunday"};
 const char* const kAlarmKeys[] = {"SM_NoAlarm", "SM_AdvanceBy0Min", "SM_AdvanceBy30Min",
                                   "SM_AdvanceBy60Min"};
@@ -53,7 +53,8 @@ void FillTable(std::array<std::string, N>& table, const char* const (&keys)[N]) 
 }
 
 template <std::size_t N>
-void FillItems(ControlSet& controls, const char* selector, const std::array<std::string, N>& table) {
+void FillItems(ControlSet& controls, const char* selector,
+               const std::array<std::string, N>& table) {
     ItemListControl& items = controls.Get<ItemListControl>(selector);
     for (std::size_t i = 0; i < N; ++i)
         items.SetItem(static_cast<int>(i), table[i]);

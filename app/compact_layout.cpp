@@ -7,7 +7,9 @@
 namespace zyntra {
 namespace {
 
-int Scaled(int value, double factor) { return static_cast<int>(value * factor); }
+int Scaled(int value, double factor) {
+    return static_cast<int>(value * factor);
+}
 
 void ScaleWidths(ControlSet& controls, std::initializer_list<const char*> names, double factor) {
     for (const char* name : names) {
@@ -40,15 +42,16 @@ void ScaleTabsAndBands(ControlSet& controls) {
 
 void ScaleFields(ControlSet& controls) {
     ScaleWidths(controls,
-                {"edtName", "edtMobile1", "edtHFax", "cbCategory", "edtMobile2", "edtHAddress",
-                 "edtEmail", "edtHPhone", "edtOffice", "edtOPhone", "edtTitle", "edtOFax",
-                 "reScheContent", "reToDoContent", "edtClassName", "edtClassTeacher",
-                 "edtUserHeadword", "edtUserPartOfSpeech", "lblUserHeadword",
-                 "lblUserPartOfSpeech", "reUserContent"},
+                {"edtName",         "edtMobile1",          "edtHFax",         "cbCategory",
+                 "edtMobile2",      "edtHAddress",         "edtEmail",        "edtHPhone",
+                 "edtOffice",       "edtOPhone",           "edtTitle",        "edtOFax",
+                 "reScheContent",   "reToDoContent",       "edtClassName",    "edtClassTeacher",
+                 "edtUserHeadword", "edtUserPartOfSpeech", "lblUserHeadword", "lblUserPartOfSpeech",
+                 "reUserContent"},
                 0.78);
     Control& note = controls.Get<Control>("reClassNote");
-    note.SetBounds({note.Left(), note.Top(), Scaled(note.Width(), 0.78),
-                    Scaled(note.Height(), 0.78)});
+    note.SetBounds(
+        {note.Left(), note.Top(), Scaled(note.Width(), 0.78), Scaled(note.Height(), 0.78)});
     ScaleWidths(controls, {"tbAddrSeparator", "tbScheSeparator"}, 0.7);
     for (const char* name : {"sbUserECDict", "sbUserCEDict"}) {
         Control& button = controls.Get<Control>(name);

@@ -14,10 +14,16 @@ bool DeviceSync::Locked() const {
     return !InternalRoot().empty() && devices_.CurrentDevice().Locked();
 }
 
-bool DeviceSync::CheckPassword(int mode) { return devices_.CheckDevicePassword(mode); }
+bool DeviceSync::CheckPassword(int mode) {
+    return devices_.CheckDevicePassword(mode);
+}
 
-void DeviceSync::WriteSyncMarker() { devices_.WriteSyncMarker(); }
+void DeviceSync::WriteSyncMarker() {
+    devices_.WriteSyncMarker();
+}
 
-void DeviceSync::DeleteSyncMarkers() { devices_.DeleteSyncMarkers(); }
+void DeviceSync::DeleteSyncMarkers() {
+    devices_.DeleteSyncMarkers();
+}
 
 } // namespace zyntra

@@ -16,11 +16,17 @@ std::unique_ptr<IniFile>& LanguageFile() {
 
 } // namespace
 
-void OpenLanguageFile(const std::string& path) { LanguageFile() = std::make_unique<IniFile>(path); }
+void OpenLanguageFile(const std::string& path) {
+    LanguageFile() = std::make_unique<IniFile>(path);
+}
 
-void CloseLanguageFile() { LanguageFile().reset(); }
+void CloseLanguageFile() {
+    LanguageFile().reset();
+}
 
-bool LanguageFileOpen() { return LanguageFile() != nullptr; }
+bool LanguageFileOpen() {
+    return LanguageFile() != nullptr;
+}
 
 std::string LangText(std::string_view key) {
     const auto& file = LanguageFile();
@@ -61,8 +67,8 @@ std::size_t IntegerConversionLength(std::string_view text) {
     std::size_t at = 1;
     while (at < text.size() && std::string_view("-+ 0#").find(text[at]) != std::string_view::npos)
         ++at;
-    for (int digits = 0; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) &&
-                         digits < 3;
+    for (int digits = 0;
+         at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) && digits < 3;
          ++digits)
         ++at;
     if (at < text.size() && std::string_view("diu").find(text[at]) != std::string_view::npos)

@@ -1,16 +1,16 @@
 #include "app/main_window.h"
 
 #include "app/compact_layout.h"
+#include "app/controls/main_window_controls.h"
 #include "app/device_sync.h"
 #include "app/icon_files.h"
-#include "app/input_method_selection.h"
 #include "app/ini_file.h"
+#include "app/input_method_selection.h"
 #include "app/lang_text.h"
 #include "app/main_window_state.h"
 #include "app/registry_text.h"
 #include "app/startup_checks.h"
 #include "app/window_settings.h"
-#include "app/controls/main_window_controls.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/database_files.h"
@@ -29,13 +29,16 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     CreateMainWindowControls(controls_);
     devices_ = std::make_unique<DeviceLink>(controls_, ui_, platform_.volumes);
     deviceSync_ = std::make_unique<DeviceSync>(*devices_);
-    personal_ = std::make_unique<PersonalData>(ui_, *deviceSync_, SyncPageControls::From(controls_));
+    personal_ =
+        std::make_unique<PersonalData>(ui_, *deviceSync_, SyncPageControls::From(controls_));
     WireHandlers();
 }
 
 TdfmMain::~TdfmMain() = default;
 
-Form& TdfmMain::MainForm() { return controls_.Get<Form>(kMainFormName); }
+Form& TdfmMain::MainForm() {
+    return controls_.Get<Form>(kMainFormName);
+}
 
 void TdfmMain::WireHandlers() {
     MainForm().OnResize = [this] { FormResize(); };
@@ -61,11 +64,10 @@ void TdfmMain::WireHandlers() {
 }
 
 void TdfmMain::SelectInputMethod() {
-    zyntra::SelectInputMethod(state_->inputMethods, systemLanguage_,
-                              {platform_.inputMethods, platform_.registry,
-                               ui_.inputMethodDialog, ui_.messages},
-                              {kMainWindowCaption, LangText("SM_SelectIME"), LangText("SM_OK"),
-                               LangText("SM_CANCEL")});
+    zyntra::SelectInputMethod(
+        state_->inputMethods, systemLanguage_,
+        {platform_.inputMethods, platform_.registry, ui_.inputMethodDialog, ui_.messages},
+        {kMainWindowCaption, LangText("SM_SelectIME"), LangText("SM_OK"), LangText("SM_CANCEL")});
 }
 
 void TdfmMain::AttachInputMethodToEditorFields() {
@@ -177,7 +179,9 @@ bool TdfmMain::DecideOnDevice() {
     return true;
 }
 
-void TdfmMain::Show() { MainForm().SetVisible(true); }
+void TdfmMain::Show() {
+    MainForm().SetVisible(true);
+}
 
 void TdfmMain::FormResize() {
     Form& form = MainForm();
@@ -186,7 +190,9 @@ void TdfmMain::FormResize() {
     form.SetBounds({form.Left(), form.Top(), width, height});
 }
 
-bool TdfmMain::FormClose() { return personal_->OfferBackupOnClose(); }
+bool TdfmMain::FormClose() {
+    return personal_->OfferBackupOnClose();
+}
 
 void TdfmMain::FormDestroy() {
     CloseLanguageFile();

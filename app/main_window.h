@@ -100,7 +100,6 @@ public:
     const State& Shell() const { return *state_; }
 
 private:
-
     void WireHandlers();
     bool RunStartupChecks();
     void ShowStartPages();

@@ -6,9 +6,9 @@
 namespace zyntra {
 namespace {
 
-constexpr const char* kCategoryKeys[] = {"SM_EbookFile", "SM_Mp3MusicFile", "SM_EAlbumFile",
-                                         "SM_DigitalContentsFile", "SM_FlashFile",
-                                         "SM_WriterFile", "SM_RecorderFile"};
+constexpr const char* kCategoryKeys[] = {
+    "SM_EbookFile", "SM_Mp3MusicFile", "SM_EAlbumFile",  "SM_DigitalContentsFile",
+    "SM_FlashFile", "SM_WriterFile",   "SM_RecorderFile"};
 
 const char* CategoryKey(int category) {
     return category >= 0 && category < 7 ? kCategoryKeys[category] : kCategoryKeys[0];

@@ -21,7 +21,9 @@ std::optional<std::string> FirstMissingRequiredFile(const std::string& programFo
     return std::nullopt;
 }
 
-bool ScreenTooSmall(int width, int height) { return width < 800 && height < 600; }
+bool ScreenTooSmall(int width, int height) {
+    return width < 800 && height < 600;
+}
 
 // The Chinese messages are kept as the bytes of their interface charsets:
 // they must show even when iconv.dll is the file that is missing.

@@ -13,11 +13,19 @@ std::string SystemLanguageFromRegionalSetting(std::string_view sLanguage);
 
 // The files the program cannot run without, relative to the program
 // folder, in the order they are checked.
-inline constexpr std::array<const char*, 13> kRequiredFiles = {
-    "Lang.ini",           "data/default-1.dat", "data/default-2.dat", "data/default-3.dat",
-    "data/default-4.dat", "data/default-5.dat", "init/default-1.dat", "init/default-2.dat",
-    "init/default-3.dat", "init/default-4.dat", "init/default-5.dat", "iconv.dll",
-    "kvdb.dll"};
+inline constexpr std::array<const char*, 13> kRequiredFiles = {"Lang.ini",
+                                                               "data/default-1.dat",
+                                                               "data/default-2.dat",
+                                                               "data/default-3.dat",
+                                                               "data/default-4.dat",
+                                                               "data/default-5.dat",
+                                                               "init/default-1.dat",
+                                                               "init/default-2.dat",
+                                                               "init/default-3.dat",
+                                                               "init/default-4.dat",
+                                                               "init/default-5.dat",
+                                                               "iconv.dll",
+                                                               "kvdb.dll"};
 
 // The first required file missing from the folder (which ends with '/').
 std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder);

@@ -36,11 +36,12 @@ bool WriteWindowPlacement(IniFile& settings, const WindowPlacement& placement) {
     written = settings.WriteInt(kSection, "Left", placement.left) && written;
     written = settings.WriteInt(kSection, "Width", placement.width) && written;
     written = settings.WriteInt(kSection, "Height", placement.height) && written;
-    return settings.WriteInt(kSection, "WindowState", static_cast<int>(placement.state)) &&
-           written;
+    return settings.WriteInt(kSection, "WindowState", static_cast<int>(placement.state)) && written;
 }
 
-bool IsCompactScreen(const ScreenSize& screen) { return screen.width <= 800; }
+bool IsCompactScreen(const ScreenSize& screen) {
+    return screen.width <= 800;
+}
 
 WindowPlacement PlaceByScreenRule(const ScreenSize& screen, WindowState savedState) {
     WindowPlacement placement;

@@ -1,8 +1,7 @@
 #include "cli/charset_codec.h"
 
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 
 namespace zyntra {
 namespace {

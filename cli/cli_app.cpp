@@ -2,13 +2,17 @@
 
 #include "app/startup_checks.h"
 #include "device/device_link.h"
+#include "personal/database_files.h"
 #include "platform/backends.h"
 #include "platform/input_methods.h"
 #include "platform/registry.h"
 #include "platform/single_instance.h"
 #include "platform/special_folders.h"
 #include "platform/volumes.h"
+#include "storage/db.h"
 #include "storage/text_conv.h"
+
+#include <filesystem>
 
 namespace zyntra {
 
@@ -28,7 +32,9 @@ void CliApp::SetPassword(std::optional<std::string> utf8Password) {
     utf8Password_ = std::move(utf8Password);
 }
 
-bool CliApp::TakeLowLevelFailure() { return messages_ && messages_->TakeLowLevelFailure(); }
+bool CliApp::TakeLowLevelFailure() {
+    return messages_ && messages_->TakeLowLevelFailure();
+}
 
 std::optional<int> CliApp::Start() {
     instance_ = std::make_unique<SingleInstance>(kApplicationTitle);
@@ -44,8 +50,8 @@ std::optional<int> CliApp::Start() {
     // The interface charset follows the system language, which the window
     // derives from the regional setting; the codec needs it before start-up
     // so that the start-up messages read right.
-    std::optional<std::string> region =
-        registry_->ReadString(RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
+    std::optional<std::string> region = registry_->ReadString(
+        RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
     const std::string language = SystemLanguageFromRegionalSetting(region.value_or(""));
     codec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
     messages_ = std::make_unique<ConsoleMessageBox>(*codec_, err_);
@@ -58,9 +64,9 @@ std::optional<int> CliApp::Start() {
         password_.SetAnswer(converted);
     }
     UiServices ui = headless_.Services();
-    UiServices console{*messages_,          ui.question,          ui.waitCursor,
-                       ui.pendingEvents,    password_,            ui.inputMethodDialog,
-                       ui.timeRangeDialog,  ui.classTimeDialog,   ui.clock};
+    UiServices console{*messages_,         ui.question,        ui.waitCursor,
+                       ui.pendingEvents,   password_,          ui.inputMethodDialog,
+                       ui.timeRangeDialog, ui.classTimeDialog, ui.clock};
     window_ = std::make_unique<TdfmMain>(
         console, PlatformServices{*registry_, *volumes_, *inputMethods_, *specialFolders_},
         ScreenSize{1024, 768});
@@ -81,7 +87,33 @@ std::optional<int> CliApp::RequireUnlockedDevice() {
     }
     if (devices.CurrentDevice().Locked() && !devices.CheckDevicePassword(0))
         return kExitPasswordRefused;
+    const std::string root = devices.CurrentDevice().rootPath[0];
+    if (!PersonalDatabasesReadable([&](int slot) { return DeviceDatabasePath(root, slot); }))
+        return kExitFailed;
     return std::nullopt;
+}
+
+bool CliApp::PersonalDatabasesReadable(
+    const std::function<std::string(int slot)>& pathOfSlot) const {
+    for (int slot = 1; slot <= 3; ++slot) {
+        const std::string path = pathOfSlot(slot);
+        std::error_code error;
+        // A dictionary that is not there starts empty; opening it would make the file.
+        if (!std::filesystem::is_regular_file(path, error))
+            continue;
+        sqlite3* db = db_open(path);
+        DbQuery query;
+        query.db = db;
+        const bool readable =
+            db != nullptr && db_query(query, "select count(*) from sqlite_master;") >= 0;
+        db_free(query);
+        db_close(db);
+        if (!readable) {
+            Error("cannot read " + path + ": it is not a database");
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace zyntra

@@ -6,6 +6,7 @@
 #include "kit/ui_services.h"
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,8 +52,13 @@ public:
     // has been shown since the last call.
     bool TakeLowLevelFailure();
 
-    // With a usable device, and its password when it is locked; else an exit code.
+    // With a usable device, its password when it is locked, and its personal databases
+    // readable; else an exit code.
     std::optional<int> RequireUnlockedDevice();
+    // Whether the files of slots 1..3, those that are there, open as databases; otherwise
+    // says which one does not. The loaders read an unreadable database as an empty one and
+    // the writers pass it by, so a run on it would report success with nothing done.
+    bool PersonalDatabasesReadable(const std::function<std::string(int slot)>& pathOfSlot) const;
 
 private:
     std::FILE* out_;

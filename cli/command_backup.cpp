@@ -1,7 +1,10 @@
 #include "cli/cli_app.h"
 #include "cli/commands.h"
 #include "kit/controls.h"
+#include "personal/database_files.h"
 #include "personal/personal_data.h"
+
+#include <filesystem>
 
 namespace zyntra {
 namespace {
@@ -29,6 +32,14 @@ int RunBackup(CliApp& app, const CommandArgs&) {
 int RunRestore(CliApp& app, const CommandArgs&) {
     if (std::optional<int> refused = app.RequireUnlockedDevice())
         return *refused;
+    // Without a backup the restore does nothing and would report the synchronisation after it.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(BackupPath(1), error)) {
+        app.Error("there is no backup in " + BackupPath(1));
+        return kExitFailed;
+    }
+    if (!app.PersonalDatabasesReadable(BackupPath))
+        return kExitFailed;
     PersonalData& personal = app.Window().Personal();
     personal.sbRestoreClick();
     if (personal.SyncResult() != 1 || app.TakeLowLevelFailure())

@@ -67,27 +67,53 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
+const char* SyncButtonOfMode(const std::string& mode) {
+    return mode == "memory"   ? "rbSync1"
+           : mode == "device" ? "rbSync2"
+           : mode == "both"   ? "rbSync3"
+                              : nullptr;
+}
+
+std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
+    if (!RecordKindByName(args.positional[0]))
+        return "unknown KIND " + args.positional[0];
+    if (!FormatByName(args.Option("--format", "json")))
+        return "unknown format " + args.Option("--format", "json");
+    return std::nullopt;
+}
+
 } // namespace
 
-int RunExport(CliApp& app, const CommandArgs& args) {
-    std::optional<RecordKind> kind = RecordKindByName(args.positional[0]);
-    std::optional<RecordFormat> format = FormatByName(args.Option("--format", "json"));
+std::optional<std::string> CheckExport(const CommandArgs& args) {
     const std::string from = args.Option("--from", "device");
-    if (!kind || !format || (from != "device" && from != "backup")) {
-        app.Error("unknown kind, format or source; see zyntra-cli help");
-        return kExitUsage;
-    }
+    if (from != "device" && from != "backup")
+        return "unknown source " + from;
+    return CheckKindAndFormat(args);
+}
+
+std::optional<std::string> CheckImport(const CommandArgs& args) {
+    if (SyncButtonOfMode(args.Option("--mode", "both")) == nullptr)
+        return "unknown mode " + args.Option("--mode", "both");
+    return CheckKindAndFormat(args);
+}
+
+int RunExport(CliApp& app, const CommandArgs& args) {
+    const RecordKind kind = *RecordKindByName(args.positional[0]);
+    const RecordFormat format = *FormatByName(args.Option("--format", "json"));
+    const std::string from = args.Option("--from", "device");
     PersonalData& personal = app.Window().Personal();
     if (from == "device") {
         if (std::optional<int> refused = app.RequireUnlockedDevice())
             return *refused;
-        SelectOnly(app.Window(), *kind);
+        SelectOnly(app.Window(), kind);
         personal.LoadPersonalData(false);
     } else {
         if (!Exists(BackupPath(1))) {
             app.Error("there is no backup in " + BackupPath(1));
             return kExitFailed;
         }
+        if (!app.PersonalDatabasesReadable(BackupPath))
+            return kExitFailed;
         if (!CopyBackupToWorkingCopies(app))
             return kExitFailed;
         personal.LoadPersonalData(true);
@@ -95,29 +121,21 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     if (app.TakeLowLevelFailure())
         return kExitFailed;
     const std::string text =
-        FormatRecords(ExportRecords(personal.Lists(), *kind, app.Codec()), *format);
+        FormatRecords(ExportRecords(personal.Lists(), kind, app.Codec()), format);
     std::fwrite(text.data(), 1, text.size(), app.Out());
     return kExitOk;
 }
 
 int RunImport(CliApp& app, const CommandArgs& args) {
-    std::optional<RecordKind> kind = RecordKindByName(args.positional[0]);
-    std::optional<RecordFormat> format = FormatByName(args.Option("--format", "json"));
-    const std::string mode = args.Option("--mode", "both");
-    const char* button = mode == "memory" ? "rbSync1"
-                         : mode == "device" ? "rbSync2"
-                         : mode == "both"   ? "rbSync3"
-                                            : nullptr;
-    if (!kind || !format || button == nullptr) {
-        app.Error("unknown kind, format or mode; see zyntra-cli help");
-        return kExitUsage;
-    }
+    const RecordKind kind = *RecordKindByName(args.positional[0]);
+    const RecordFormat format = *FormatByName(args.Option("--format", "json"));
+    const char* button = SyncButtonOfMode(args.Option("--mode", "both"));
     std::optional<std::string> text = ReadWholeFile(args.positional[1]);
     if (!text) {
         app.Error("cannot read " + args.positional[1]);
         return kExitFailed;
     }
-    ParsedRecords parsed = ParseRecords(*text, *format, FieldsOf(*kind));
+    ParsedRecords parsed = ParseRecords(*text, format, FieldsOf(kind));
     if (!parsed.error.empty()) {
         app.Error(args.positional[1] + ": " + parsed.error);
         return kExitFailed;
@@ -125,13 +143,13 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     if (std::optional<int> refused = app.RequireUnlockedDevice())
         return *refused;
     PersonalData& personal = app.Window().Personal();
-    std::string error = ImportRecords(personal.Lists(), *kind, parsed.records, app.Codec(),
+    std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.Codec(),
                                       Stamp("%Y/%m/%d"), Stamp("%Y-%m-%d %H:%M:%S"));
     if (!error.empty()) {
         app.Error(args.positional[1] + ": " + error);
         return kExitFailed;
     }
-    SelectOnly(app.Window(), *kind);
+    SelectOnly(app.Window(), kind);
     app.Window().Controls().Get<RadioButton>(button).SetChecked(true);
     personal.sbSyncClick();
     return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;

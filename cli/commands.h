@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,17 +19,23 @@ struct CommandArgs {
 
 struct Command {
     const char* name;
-    const char* usage;   // the arguments, for the help text
-    const char* summary; // one line
-    std::vector<std::string> options;      // the --options it takes, each with a value
+    const char* usage;                // the arguments, for the help text
+    const char* summary;              // one line
+    std::vector<std::string> options; // the --options it takes, each with a value
     int positionalMin;
     int positionalMax;
     bool startsProgram; // runs the program's start-up first
+    // The values of the arguments, checked before start-up so that a usage error is one
+    // whatever the lock and the devices; a problem to show, or nothing. May be null.
+    std::optional<std::string> (*check)(const CommandArgs& args);
     int (*run)(CliApp& app, const CommandArgs& args);
 };
 
 // Every command, in the order the help lists them.
 const std::vector<Command>& Commands();
+
+std::optional<std::string> CheckExport(const CommandArgs& args);
+std::optional<std::string> CheckImport(const CommandArgs& args);
 
 int RunDevices(CliApp& app, const CommandArgs& args);
 int RunExport(CliApp& app, const CommandArgs& args);

@@ -25,7 +25,9 @@ bool ConsoleMessageBox::TakeLowLevelFailure() {
     return failed;
 }
 
-std::optional<std::string> ConsolePasswordDialog::Run(const DialogTexts&) { return answer_; }
+std::optional<std::string> ConsolePasswordDialog::Run(const DialogTexts&) {
+    return answer_;
+}
 
 std::optional<std::string> ReadFirstLine(std::FILE* in) {
     std::string line;

@@ -120,6 +120,8 @@ std::string WriteCsvRow(const CsvRow& fields) {
     return line + "\r\n";
 }
 
-CsvTable ReadCsv(std::string_view text) { return CsvParser(text).Parse(); }
+CsvTable ReadCsv(std::string_view text) {
+    return CsvParser(text).Parse();
+}
 
 } // namespace zyntra

@@ -6,6 +6,7 @@
 #include "storage/stdout_line.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -62,6 +63,9 @@ int Run(int argc, char** argv) {
     CommandArgs args;
     if (std::optional<std::string> problem = ParseArgs(*command, argc, argv, at + 1, args))
         return Usage(*problem);
+    if (command->check != nullptr)
+        if (std::optional<std::string> problem = command->check(args))
+            return Usage(*problem);
 
     // Standard output carries results only; the storage layer's fixed lines go with the messages.
     SetLowLevelLineStream(stderr);
@@ -72,7 +76,13 @@ int Run(int argc, char** argv) {
         if (!(app.StoppedOnOverflow() && command->run == RunDevices))
             return *stopped;
     }
-    return command->run(app, args);
+    const int code = command->run(app, args);
+    // A full disk or a closed pipe must not pass for a finished export.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "zyntra-cli: cannot write the output: %s\n", std::strerror(errno));
+        return kExitFailed;
+    }
+    return code;
 }
 
 } // namespace

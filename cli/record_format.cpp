@@ -2,10 +2,9 @@
 
 #include "cli/csv.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <charconv>
+#include <nlohmann/json.hpp>
 
 namespace zyntra {
 namespace {
@@ -105,20 +104,26 @@ ParsedRecords FromCsv(const std::string& text, const std::vector<FieldInfo>& fie
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         const CsvRow& row = table.rows[r];
         if (row.size() != columns.size())
-            return {{}, RecordError(r - 1, "has " + std::to_string(row.size()) + " columns, the "
-                                               "header " + std::to_string(columns.size()))};
+            return {{},
+                    RecordError(r - 1, "has " + std::to_string(row.size()) +
+                                           " columns, the "
+                                           "header " +
+                                           std::to_string(columns.size()))};
         ImportedRecord record;
         for (std::size_t c = 0; c < row.size(); ++c) {
+            // A spreadsheet has no way to leave a field out but an empty cell: a to-do
+            // with its date left blank gets today's, as New gives it.
+            if (row[c].empty())
+                continue;
             if (columns[c]->type == FieldType::Text) {
                 record.values.emplace_back(columns[c]->name, row[c]);
                 continue;
             }
-            if (row[c].empty())
-                continue;
             std::optional<long long> number = ParseInteger(row[c]);
             if (!number)
-                return {{}, RecordError(r - 1, "field \"" + std::string(columns[c]->name) +
-                                                   "\" must be an integer")};
+                return {{},
+                        RecordError(r - 1, "field \"" + std::string(columns[c]->name) +
+                                               "\" must be an integer")};
             record.values.emplace_back(columns[c]->name, *number);
         }
         parsed.records.push_back(std::move(record));

@@ -15,7 +15,9 @@ template <class R> struct Member {
     std::string R::*text = nullptr;
 };
 
-template <class R> Member<R> Int(const char* name, int R::*member) { return {name, member, {}}; }
+template <class R> Member<R> Int(const char* name, int R::*member) {
+    return {name, member, {}};
+}
 template <class R> Member<R> Text(const char* name, std::string R::*member) {
     return {name, nullptr, member};
 }
@@ -48,10 +50,14 @@ const std::vector<Member<ADDRESSBOOK>>& AddressMembers() {
 const std::vector<Member<SCHEDULE>>& ScheduleMembers() {
     using R = SCHEDULE;
     static const std::vector<Member<R>> members = {
-        Int("id", &R::id),           Text("date", &R::date),
-        Text("start_time", &R::start_time), Text("end_time", &R::end_time),
-        Text("content", &R::content), Int("alarm_BStime", &R::alarm_BStime),
-        Int("locked", &R::locked),   Int("alarm", &R::alarm),
+        Int("id", &R::id),
+        Text("date", &R::date),
+        Text("start_time", &R::start_time),
+        Text("end_time", &R::end_time),
+        Text("content", &R::content),
+        Int("alarm_BStime", &R::alarm_BStime),
+        Int("locked", &R::locked),
+        Int("alarm", &R::alarm),
         Text("stamp_time", &R::stamp_time),
     };
     return members;
@@ -60,28 +66,38 @@ const std::vector<Member<SCHEDULE>>& ScheduleMembers() {
 const std::vector<Member<PLANS>>& ToDoMembers() {
     using R = PLANS;
     static const std::vector<Member<R>> members = {
-        Int("id", &R::id),         Text("date", &R::date),     Text("content", &R::content),
-        Int("category", &R::category), Int("priority", &R::priority), Int("status", &R::status),
-        Int("locked", &R::locked), Text("stamp_time", &R::stamp_time),
+        Int("id", &R::id),
+        Text("date", &R::date),
+        Text("content", &R::content),
+        Int("category", &R::category),
+        Int("priority", &R::priority),
+        Int("status", &R::status),
+        Int("locked", &R::locked),
+        Text("stamp_time", &R::stamp_time),
     };
     return members;
 }
 
 const std::vector<Member<UserDictEntry>>& DictMembers() {
     using R = UserDictEntry;
-    static const std::vector<Member<R>> members = {
-        Text("hw_name", &R::hw_name), Text("type", &R::type), Text("exp", &R::exp)};
+    static const std::vector<Member<R>> members = {Text("hw_name", &R::hw_name),
+                                                   Text("type", &R::type), Text("exp", &R::exp)};
     return members;
 }
 
 const std::vector<Member<CLASSTABLE>>& ClassMembers() {
     using R = CLASSTABLE;
     static const std::vector<Member<R>> members = {
-        Int("weekday", &R::weekday),       Int("class_no", &R::class_no),
-        Text("abbreviation", &R::abbreviation), Text("course_name", &R::course_name),
-        Text("teacher", &R::teacher),      Text("place", &R::place),
-        Text("note", &R::note),            Int("color", &R::color),
-        Int("locked", &R::locked),         Int("setting", &R::setting),
+        Int("weekday", &R::weekday),
+        Int("class_no", &R::class_no),
+        Text("abbreviation", &R::abbreviation),
+        Text("course_name", &R::course_name),
+        Text("teacher", &R::teacher),
+        Text("place", &R::place),
+        Text("note", &R::note),
+        Int("color", &R::color),
+        Int("locked", &R::locked),
+        Int("setting", &R::setting),
         Text("stamp_time", &R::stamp_time),
     };
     return members;
@@ -204,8 +220,8 @@ std::string ImportDictionary(RecordList<Entry>& target, const ImportContext& in)
     RecordList<Entry> list;
     for (std::size_t i = 0; i < in.records.size(); ++i) {
         auto entry = std::make_unique<Entry>();
-        if (std::string error = Assign<UserDictEntry>(*entry, in.records[i], DictMembers(),
-                                                      in.codec);
+        if (std::string error =
+                Assign<UserDictEntry>(*entry, in.records[i], DictMembers(), in.codec);
             !error.empty())
             return RecordError(i, error);
         if (entry->hw_name.empty())

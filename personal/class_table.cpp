@@ -21,7 +21,9 @@ std::uint32_t DisplayColour(int colorCode) {
     }
 }
 
-int DefaultPeriodStartHour(int period) { return 8 + period + period / 4; }
+int DefaultPeriodStartHour(int period) {
+    return 8 + period + period / 4;
+}
 
 void InitClassTimetable(ClassGrid& grid, ClassTimes& times,
                         const std::array<std::string, kWeekdayCount>& weekdayNames,

@@ -4,9 +4,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
+#include <unistd.h>
 
 namespace zyntra {
 namespace {
@@ -98,6 +97,8 @@ bool CopyDatabaseFile(const std::string& source, const std::string& target) {
     return true;
 }
 
-void SetCopyFaultHook(CopyFaultHook hook) { FaultHook() = std::move(hook); }
+void SetCopyFaultHook(CopyFaultHook hook) {
+    FaultHook() = std::move(hook);
+}
 
 } // namespace zyntra

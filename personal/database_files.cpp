@@ -4,19 +4,16 @@
 #include "personal/database_copy.h"
 #include "platform/program_folder.h"
 
-#include <sys/stat.h>
-
 #include <cassert>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace zyntra {
 namespace {
 
 constexpr DatabaseSlot kSlots[kDatabaseSlotCount] = {
-    {1, "PIM.db", "temp.dat"},
-    {2, "ECDIY_Dict.db", "temp_1.dat"},
-    {3, "CEDIY_Dict.db", "temp_2.dat"},
-    {4, "JCDIY_Dict.db", nullptr},
+    {1, "PIM.db", "temp.dat"},          {2, "ECDIY_Dict.db", "temp_1.dat"},
+    {3, "CEDIY_Dict.db", "temp_2.dat"}, {4, "JCDIY_Dict.db", nullptr},
     {5, "CJDIY_Dict.db", nullptr},
 };
 
@@ -32,9 +29,15 @@ const DatabaseSlot& GetDatabaseSlot(int slot) {
     return kSlots[slot - 1];
 }
 
-std::string WorkingCopyPath(int slot) { return SlotFile("data", slot); }
-std::string TemplatePath(int slot) { return SlotFile("init", slot); }
-std::string BackupPath(int slot) { return SlotFile("backup", slot); }
+std::string WorkingCopyPath(int slot) {
+    return SlotFile("data", slot);
+}
+std::string TemplatePath(int slot) {
+    return SlotFile("init", slot);
+}
+std::string BackupPath(int slot) {
+    return SlotFile("backup", slot);
+}
 
 std::string ScratchCopyPath(int slot) {
     const char* name = GetDatabaseSlot(slot).scratchFileName;

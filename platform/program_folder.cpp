@@ -24,7 +24,9 @@ std::string& Folder() {
 
 } // namespace
 
-const std::string& ProgramFolder() { return Folder(); }
+const std::string& ProgramFolder() {
+    return Folder();
+}
 
 std::string ExecutablePath() {
     std::error_code error;

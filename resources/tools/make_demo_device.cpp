@@ -6,12 +6,11 @@
 
 #include "device/info_header.h"
 
-#include <sqlite3.h>
-
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <sqlite3.h>
 #include <string>
 #include <vector>
 
@@ -94,7 +93,8 @@ void AddAddressBook(Database& pim) {
         pim.Run("insert into telephone (name, category, email, mobile1, mobile2, home_phone, "
                 "home_fax, home_address, office_name, office_title, office_phone, office_fax, "
                 "office_address, photo_name, note) values (?, " +
-                    std::to_string(e.category) + ", ?, ?, '', '', '', '', ?, '', '', '', '', '', '')",
+                    std::to_string(e.category) +
+                    ", ?, ?, '', '', '', '', ?, '', '', '', '', '', '')",
                 {Complemented(e.name), Complemented(e.email), Complemented(e.mobile),
                  Complemented(e.office)});
 }
@@ -106,10 +106,12 @@ void AddScheduleAndTasks(Database& pim) {
     pim.Run("insert into schedule (date, start_time, end_time, content, alarm, alarm_BStime) "
             "values (?, '', '', ?, 0, -1)",
             {DateFromToday(3), Complemented("Library books due")});
-    pim.Run("insert into todolist (date, content, category, priority, status) values (?, ?, 0, 1, 0)",
-            {DateFromToday(2), Complemented("Buy a new notebook")});
-    pim.Run("insert into todolist (date, content, category, priority, status) values (?, ?, 1, 0, 1)",
-            {DateFromToday(-1), Complemented("Send the report")});
+    pim.Run(
+        "insert into todolist (date, content, category, priority, status) values (?, ?, 0, 1, 0)",
+        {DateFromToday(2), Complemented("Buy a new notebook")});
+    pim.Run(
+        "insert into todolist (date, content, category, priority, status) values (?, ?, 1, 0, 1)",
+        {DateFromToday(-1), Complemented("Send the report")});
     pim.Run("update classtable set abbreviation = ?, course_name = ?, teacher = ?, color = 1, "
             "setting = 1 where id = 1",
             {Complemented("Math"), Complemented("Mathematics"), Complemented("Ms Wu")});
@@ -126,8 +128,8 @@ void AddDictionary(const fs::path& path, int dictId, bool lowerMatch,
         std::string match;
         for (char c : e[0])
             if (c != ' ')
-                match += lowerMatch ? static_cast<char>(std::tolower(static_cast<unsigned char>(c)))
-                                    : c;
+                match +=
+                    lowerMatch ? static_cast<char>(std::tolower(static_cast<unsigned char>(c))) : c;
         dict.Run("insert into headword values (" + std::to_string(dictId) + ", " +
                      std::to_string(id++) + ", ?, ?, ?, ?)",
                  {e[0], match, e[1], e[2]});

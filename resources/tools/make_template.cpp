@@ -3,10 +3,9 @@
 // The output is written under a temporary name and renamed into place, so a
 // failed run never leaves a half-made template behind.
 
-#include <sqlite3.h>
-
 #include <cstdio>
 #include <fstream>
+#include <sqlite3.h>
 #include <sstream>
 #include <string>
 

@@ -5,9 +5,8 @@
 #include "platform/input_methods.h"
 #include "platform/registry.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 
 namespace zyntra {
 namespace {

@@ -27,11 +27,13 @@ TEST_F(LangTextTest, GivesZeroBeforeTheFileIsOpenAndForAnEmptyKey) {
 }
 
 TEST_F(LangTextTest, ReadsTheSectionNamedInTheFileAfreshOnEveryLookup) {
-    Write("[SetLanguage]\nLanguage=Klingon\n[English]\nSM_OK=OK\n[TChinese]\nSM_OK=\xbd\x54\xa9\x77\n");
+    Write("[SetLanguage]\nLanguage=Klingon\n[English]\nSM_OK=OK\n[TChinese]\nSM_OK="
+          "\xbd\x54\xa9\x77\n");
     OpenLanguageFile(path_);
     EXPECT_EQ(LangText("SM_OK"), ""); // a section that does not exist: empty texts
 
-    Write("[SetLanguage]\nLanguage=TChinese\n[English]\nSM_OK=OK\n[TChinese]\nSM_OK=\xbd\x54\xa9\x77\n");
+    Write("[SetLanguage]\nLanguage=TChinese\n[English]\nSM_OK=OK\n[TChinese]\nSM_OK="
+          "\xbd\x54\xa9\x77\n");
     EXPECT_EQ(LangText("SM_OK"), "\xbd\x54\xa9\x77");
 }
 
@@ -59,7 +61,8 @@ TEST(FitToSlot, KeepsTheTerminatingZeroAndNeverSplitsADoubleByteCharacter) {
 
 TEST(FormatCount, FillsTheOneIntegerConversionAndLeavesEverythingElse) {
     EXPECT_EQ(FormatCount("Class %d", 12), "Class 12");
-    EXPECT_EQ(FormatCount("\xb2\xc4%d\xb8\x60", 3), "\xb2\xc4" "3\xb8\x60");
+    EXPECT_EQ(FormatCount("\xb2\xc4%d\xb8\x60", 3), "\xb2\xc4"
+                                                    "3\xb8\x60");
     EXPECT_EQ(FormatCount("%3d files", 7), "  7 files");
     EXPECT_EQ(FormatCount("100%% of %d", 5), "100% of 5");
     // Conversions that would read arguments that are not there stay as text.

@@ -16,7 +16,8 @@ namespace {
 class MainWindowSyncTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        internal_ = drives_.AddInternalMemory("internal", test::DeviceHeader("A1", DriveKind::InternalMemory));
+        internal_ = drives_.AddInternalMemory("internal",
+                                              test::DeviceHeader("A1", DriveKind::InternalMemory));
         drives_.AddDeviceDrive("card", test::DeviceHeader("A1", DriveKind::MemoryCard));
         pim_ = DeviceDatabasePath(internal_, 1);
         test::InsertAddress(pim_, {1, "Alice Chen", 1, "alice@example.com"});
@@ -24,7 +25,9 @@ protected:
         test::InsertToDo(pim_, {1, "2026/12/10", "Buy a notebook"});
     }
 
-    template <class T> T& Get(const char* name) { return harness_.Window().Controls().Get<T>(name); }
+    template <class T> T& Get(const char* name) {
+        return harness_.Window().Controls().Get<T>(name);
+    }
     RecordLists& Lists() { return harness_.Window().Personal().Lists(); }
     const std::vector<ShownMessage>& Shown() { return harness_.ui.messages.Shown(); }
 

@@ -17,7 +17,9 @@ using test::WriteFile;
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    template <class T> T& Get(const char* name) { return harness_.Window().Controls().Get<T>(name); }
+    template <class T> T& Get(const char* name) {
+        return harness_.Window().Controls().Get<T>(name);
+    }
     std::string Caption(const char* name) { return Get<CaptionedControl>(name).Caption(); }
     const std::vector<ShownMessage>& Shown() { return harness_.ui.messages.Shown(); }
     void WriteLang(const std::string& text) { WriteFile(harness_.Folder().File("Lang.ini"), text); }
@@ -184,10 +186,10 @@ TEST_F(MainWindowTest, StatusLineShowsTheCategoryCountsAndHintParts) {
 }
 
 TEST_F(MainWindowTest, ShowingTheEditorsChoosesAnInputMethodOnceAndFocusSwitchesToIt) {
-    harness_.inputMethods = std::make_unique<MemoryInputMethods>(std::vector<InputMethod>{
-        {0x04090409, "US keyboard", "", InputMethodFramework::None},
-        {0xE0010409, "Handwriting", "hw", InputMethodFramework::IBus},
-        {0xE0020409, "Voice", "voice", InputMethodFramework::IBus}});
+    harness_.inputMethods = std::make_unique<MemoryInputMethods>(
+        std::vector<InputMethod>{{0x04090409, "US keyboard", "", InputMethodFramework::None},
+                                 {0xE0010409, "Handwriting", "hw", InputMethodFramework::IBus},
+                                 {0xE0020409, "Voice", "voice", InputMethodFramework::IBus}});
     harness_.registry.SetString(RegistryRoot::LocalMachine,
                                 "SYSTEM\\ControlSet001\\Control\\Keyboard Layouts\\E0010409",
                                 "Layout Text", "Handwriting");

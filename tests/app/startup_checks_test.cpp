@@ -2,7 +2,6 @@
 #include "tests/support/charset.h"
 #include "tests/support/program_folder_fixture.h"
 
-
 #include <filesystem>
 
 namespace zyntra {
@@ -34,7 +33,8 @@ TEST(StartupMessages, FollowTheSystemLanguageInItsCharset) {
     EXPECT_EQ(test::ToUtf8("GB2312", MissingFilesMessage("zh_CN")), "遗失重要档案，请重新安装！");
     EXPECT_EQ(MissingFilesMessage("en_US"), "Lost important files, please reinstall ...");
     EXPECT_EQ(test::ToUtf8("BIG5", ScreenTooSmallMessage("zh_TW")), "螢幕解析度至少為800 * 600！");
-    EXPECT_EQ(test::ToUtf8("GB2312", ScreenTooSmallMessage("zh_CN")), "荧幕解析度至少为800 * 600！");
+    EXPECT_EQ(test::ToUtf8("GB2312", ScreenTooSmallMessage("zh_CN")),
+              "荧幕解析度至少为800 * 600！");
     EXPECT_EQ(ScreenTooSmallMessage("en_US"), "The screen resolution is at least 800 * 600!");
 }
 

@@ -3,10 +3,9 @@
 #include "personal/database_files.h"
 #include "tests/support/program_folder_fixture.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <filesystem>
 
 namespace zyntra {
 namespace {

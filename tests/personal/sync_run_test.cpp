@@ -154,3 +154,27 @@ TEST_F(SyncRunTest, APageSyncButtonOnlyShowsTheSyncPage) {
 
 } // namespace
 } // namespace zyntra
+
+namespace zyntra {
+namespace {
+
+class DamagedDeviceTest : public test::PersonalDataTest {};
+
+TEST_F(DamagedDeviceTest, ADeviceDatabaseThatIsNoDatabaseLeavesMemoryAndTheBackupAlone) {
+    AddAddress("Kept in memory", "kept@example.org");
+    Lists().AddrList[0]->id = 1;
+    test::WriteFile(DevicePath(1), std::string(4096, '\x5a'));
+
+    data_->LoadPersonalData(false);
+    ASSERT_EQ(Lists().AddrList.size(), 1u);
+    EXPECT_EQ(Lists().AddrList[0]->name, "Kept in memory");
+    EXPECT_TRUE(WasShown("open file=Secretary/PIM.db failed\n"));
+
+    // The backup then holds what memory held, not an empty database.
+    controls_.Get<SpeedButton>("sbBackup").Click();
+    ASSERT_EQ(test::ReadAddresses(BackupPath(1)).size(), 1u);
+    EXPECT_EQ(test::ReadAddresses(BackupPath(1))[0].name, "Kept in memory");
+}
+
+} // namespace
+} // namespace zyntra

@@ -1,9 +1,8 @@
 #include "tests/support/program_folder_fixture.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <sqlite3.h>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,8 @@ using Rows = std::vector<std::vector<std::string>>;
 class Template {
 public:
     explicit Template(int slot) {
-        std::string path = test::BuiltProgramFolder() + "init/default-" + std::to_string(slot) +
-                           ".dat";
+        std::string path =
+            test::BuiltProgramFolder() + "init/default-" + std::to_string(slot) + ".dat";
         if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             ADD_FAILURE() << "cannot open " << path;
     }
@@ -63,7 +62,8 @@ public:
     std::vector<std::string> Indexes(const std::string& table) const {
         std::vector<std::string> indexes;
         for (const auto& name : Column("select name from sqlite_master where type = 'index' and "
-                                       "tbl_name = '" + table + "' and sql is not null order by name"))
+                                       "tbl_name = '" +
+                                       table + "' and sql is not null order by name"))
             for (const auto& info : Query("PRAGMA index_info(" + name + ")"))
                 indexes.push_back(name + "(" + info[2] + ")");
         return indexes;
@@ -90,25 +90,25 @@ TEST(PimTemplate, HoldsTheSixTablesWithTheirColumnsInOrder) {
                                         "todolist"}));
     const std::string stamp = "stamp_time TEXT NOT NULL DEFAULT CURRENT_TIMESTAMP";
     EXPECT_EQ(pim.Declarations("telephone"),
-              (std::vector<std::string>{
-                  "id INTEGER NOT NULL KEY", "name TEXT NOT NULL",
-                  "category INTEGER NOT NULL DEFAULT 0", "email TEXT", "mobile1 TEXT",
-                  "mobile2 TEXT", "home_phone TEXT", "home_fax TEXT", "home_address TEXT",
-                  "office_name TEXT", "office_title TEXT", "office_phone TEXT", "office_fax TEXT",
-                  "office_address TEXT", "photo_name TEXT", "note TEXT",
-                  "locked INTEGER NOT NULL DEFAULT 0", stamp}));
+              (std::vector<std::string>{"id INTEGER NOT NULL KEY", "name TEXT NOT NULL",
+                                        "category INTEGER NOT NULL DEFAULT 0", "email TEXT",
+                                        "mobile1 TEXT", "mobile2 TEXT", "home_phone TEXT",
+                                        "home_fax TEXT", "home_address TEXT", "office_name TEXT",
+                                        "office_title TEXT", "office_phone TEXT", "office_fax TEXT",
+                                        "office_address TEXT", "photo_name TEXT", "note TEXT",
+                                        "locked INTEGER NOT NULL DEFAULT 0", stamp}));
     EXPECT_EQ(pim.Declarations("schedule"),
-              (std::vector<std::string>{
-                  "id INTEGER NOT NULL KEY", "date TEXT NOT NULL", "start_time TEXT NOT NULL",
-                  "end_time TEXT NOT NULL", "content TEXT NOT NULL",
-                  "alarm INTEGER NOT NULL DEFAULT 0", "locked INTEGER NOT NULL DEFAULT 0", stamp,
-                  "alarm_BStime INTEGER"}));
-    EXPECT_EQ(pim.Declarations("todolist"),
-              (std::vector<std::string>{
-                  "id INTEGER NOT NULL KEY", "date TEXT NOT NULL", "content TEXT NOT NULL",
-                  "category INTEGER NOT NULL DEFAULT 0", "priority INTEGER NOT NULL DEFAULT 0",
-                  "status INTEGER NOT NULL DEFAULT 0", "locked INTEGER NOT NULL DEFAULT 0",
-                  stamp}));
+              (std::vector<std::string>{"id INTEGER NOT NULL KEY", "date TEXT NOT NULL",
+                                        "start_time TEXT NOT NULL", "end_time TEXT NOT NULL",
+                                        "content TEXT NOT NULL", "alarm INTEGER NOT NULL DEFAULT 0",
+                                        "locked INTEGER NOT NULL DEFAULT 0", stamp,
+                                        "alarm_BStime INTEGER"}));
+    EXPECT_EQ(
+        pim.Declarations("todolist"),
+        (std::vector<std::string>{
+            "id INTEGER NOT NULL KEY", "date TEXT NOT NULL", "content TEXT NOT NULL",
+            "category INTEGER NOT NULL DEFAULT 0", "priority INTEGER NOT NULL DEFAULT 0",
+            "status INTEGER NOT NULL DEFAULT 0", "locked INTEGER NOT NULL DEFAULT 0", stamp}));
     EXPECT_EQ(pim.Declarations("classtable"),
               (std::vector<std::string>{
                   "id INTEGER NOT NULL KEY", "weekday INTEGER NOT NULL",
@@ -130,18 +130,15 @@ TEST(PimTemplate, CarriesTheIndexesOfEveryPersonalTable) {
     EXPECT_EQ(pim.Indexes("telephone"),
               Numbered("i_telephone",
                        {"id", "name", "email", "mobile1", "mobile2", "home_phone", "home_fax",
-                        "home_address", "office_phone", "office_fax", "office_address",
-                        "locked"}));
+                        "home_address", "office_phone", "office_fax", "office_address", "locked"}));
     EXPECT_EQ(pim.Indexes("schedule"),
               Numbered("i_schedule",
                        {"id", "date", "start_time", "end_time", "content", "alarm", "locked"}));
-    EXPECT_EQ(pim.Indexes("todolist"),
-              Numbered("i_todolist",
-                       {"id", "date", "content", "category", "priority", "status", "locked"}));
+    EXPECT_EQ(pim.Indexes("todolist"), Numbered("i_todolist", {"id", "date", "content", "category",
+                                                               "priority", "status", "locked"}));
     EXPECT_EQ(pim.Indexes("classtable"),
-              Numbered("i_classtable",
-                       {"id", "weekday", "class_no", "abbreviation", "course_name", "teacher",
-                        "place", "note", "color", "locked"}));
+              Numbered("i_classtable", {"id", "weekday", "class_no", "abbreviation", "course_name",
+                                        "teacher", "place", "note", "color", "locked"}));
 }
 
 TEST(PimTemplate, HasEmptyListsAnd84BlankCellsAndTwelvePeriods) {
@@ -154,10 +151,9 @@ TEST(PimTemplate, HasEmptyListsAnd84BlankCellsAndTwelvePeriods) {
     ASSERT_EQ(cells.size(), 84u);
     for (int n = 0; n < 84; ++n) {
         int w = n / 12, p = n % 12;
-        EXPECT_EQ(cells[n],
-                  (std::vector<std::string>{std::to_string(n + 1), std::to_string(w + 1),
-                                            std::to_string(p + 1), "NULL", "NULL", "NULL",
-                                            "NULL", "NULL", "0", "0", "0"}))
+        EXPECT_EQ(cells[n], (std::vector<std::string>{std::to_string(n + 1), std::to_string(w + 1),
+                                                      std::to_string(p + 1), "NULL", "NULL", "NULL",
+                                                      "NULL", "NULL", "0", "0", "0"}))
             << "cell " << n;
     }
     // Cell (3, 5) is id 42 and the 42nd row when read by position.
@@ -170,8 +166,8 @@ TEST(PimTemplate, HasEmptyListsAnd84BlankCellsAndTwelvePeriods) {
     const int startHours[12] = {8, 9, 10, 11, 13, 14, 15, 16, 18, 19, 20, 21};
     for (int p = 0; p < 12; ++p) {
         std::string hour = std::to_string(startHours[p]);
-        EXPECT_EQ(periods[p], (std::vector<std::string>{std::to_string(p + 1), hour, "0", hour,
-                                                        "50"}))
+        EXPECT_EQ(periods[p],
+                  (std::vector<std::string>{std::to_string(p + 1), hour, "0", hour, "50"}))
             << "period " << p;
     }
 }

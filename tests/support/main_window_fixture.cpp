@@ -4,7 +4,9 @@
 
 namespace zyntra::test {
 
-MainWindowHarness::MainWindowHarness() { SetRegionalSetting("ENU"); }
+MainWindowHarness::MainWindowHarness() {
+    SetRegionalSetting("ENU");
+}
 
 MainWindowHarness::~MainWindowHarness() {
     window_.reset();

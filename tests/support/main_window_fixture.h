@@ -36,8 +36,8 @@ public:
     HeadlessUiServices ui;
     MemoryRegistry registry;
     MemoryVolumes volumes;
-    std::unique_ptr<MemoryInputMethods> inputMethods = std::make_unique<MemoryInputMethods>(
-        std::vector<InputMethod>{});
+    std::unique_ptr<MemoryInputMethods> inputMethods =
+        std::make_unique<MemoryInputMethods>(std::vector<InputMethod>{});
     MemorySpecialFolders specialFolders{"/nonexistent/Desktop", "/nonexistent/Documents"};
 
 private:

@@ -1,0 +1,128 @@
+#include "cli/csv.h"
+#include "personal/database_files.h"
+#include "tests/cli/cli_sandbox.h"
+#include "tests/support/personal_db_fixture.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace zyntra::test {
+namespace {
+
+using Json = nlohmann::json;
+
+void FillDevice(const std::string& root) {
+    InsertAddress(DevicePim(root), {.id = 1, .name = "陳大文", .email = "chen@example.tw"});
+    InsertAddress(DevicePim(root), {.id = 2, .name = "Bob Lin", .note = "call back"});
+    InsertSchedule(DevicePim(root),
+                   {.id = 1, .date = "2026/05/01", .content = "期中考", .alarm_BStime = -1});
+    InsertToDo(DevicePim(root), {.id = 1, .date = "2026/05/02", .content = "繳電話費"});
+    InsertHeadword(
+        DeviceECDict(root),
+        {.hw_id = 1, .hw_name = "abacus", .hw_match = "abacus", .type = "n.", .exp = "算盤"});
+}
+
+TEST(CliBackup, BackupThenAWipedDeviceThenRestoreBringsTheDataBack) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FillDevice(root);
+    const std::string deviceBefore = ReadFile(DevicePim(root));
+
+    ProcessResult backup = sandbox.Run({"backup"}, kTraditionalLocale);
+    ASSERT_EQ(backup.exitCode, 0) << backup.err;
+    EXPECT_EQ(backup.out, "");
+    EXPECT_EQ(ReadFile(DevicePim(root)), deviceBefore);
+    const std::string backupPim = sandbox.ProgramFolderPath() + "backup/default-1.dat";
+    ASSERT_EQ(ReadAddresses(backupPim).size(), 2u);
+    EXPECT_EQ(ReadToDos(backupPim).at(0).content, "繳電話費");
+
+    WriteDeviceDatabases(root);
+    ASSERT_TRUE(ReadAddresses(DevicePim(root)).empty());
+    ProcessResult restore = sandbox.Run({"restore"}, kTraditionalLocale);
+    ASSERT_EQ(restore.exitCode, 0) << restore.err;
+    std::vector<AddressRow> addresses = ReadAddresses(DevicePim(root));
+    ASSERT_EQ(addresses.size(), 2u);
+    EXPECT_EQ(addresses[0].name, "陳大文");
+    EXPECT_EQ(addresses[0].email, "chen@example.tw");
+    EXPECT_EQ(addresses[1].note, "call back");
+    ASSERT_EQ(ReadSchedules(DevicePim(root)).size(), 1u);
+    EXPECT_EQ(ReadSchedules(DevicePim(root))[0].content, "期中考");
+    ASSERT_EQ(ReadToDos(DevicePim(root)).size(), 1u);
+    EXPECT_EQ(ReadToDos(DevicePim(root))[0].content, "繳電話費");
+    ASSERT_EQ(ReadHeadwords(DeviceECDict(root)).size(), 1u);
+    EXPECT_EQ(ReadHeadwords(DeviceECDict(root))[0].exp, "算盤");
+}
+
+TEST(CliBackup, ExportFromTheBackupNeedsNoDevice) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FillDevice(root);
+    ASSERT_EQ(sandbox.Run({"backup"}, kTraditionalLocale).exitCode, 0);
+    sandbox.SetPlugged({});
+
+    ProcessResult json =
+        sandbox.Run({"export", "addressbook", "--from", "backup"}, kTraditionalLocale);
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const Json addresses = Json::parse(json.out);
+    ASSERT_EQ(addresses.size(), 2u);
+    EXPECT_EQ(addresses[0]["name"], "陳大文");
+    EXPECT_EQ(addresses[1]["note"], "call back");
+
+    ProcessResult csv = sandbox.Run({"export", "schedule", "--from", "backup", "--format", "csv"},
+                                    kTraditionalLocale);
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    CsvTable table = ReadCsv(csv.out);
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[1].at(4), "期中考");
+
+    ProcessResult words = sandbox.Run({"export", "ecdict", "--from", "backup"}, kTraditionalLocale);
+    ASSERT_EQ(words.exitCode, 0) << words.err;
+    EXPECT_EQ(Json::parse(words.out),
+              Json::parse(R"([{"hw_name": "abacus", "type": "n.", "exp": "算盤"}])"));
+}
+
+TEST(CliBackup, AMissingBackupIsAFailure) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FillDevice(root);
+    const std::string before = ReadFile(DevicePim(root));
+    ProcessResult exported = sandbox.Run({"export", "addressbook", "--from", "backup"});
+    EXPECT_EQ(exported.exitCode, 1);
+    EXPECT_EQ(exported.out, "");
+    EXPECT_NE(exported.err.find("backup"), std::string::npos) << exported.err;
+    ProcessResult restored = sandbox.Run({"restore"});
+    EXPECT_EQ(restored.exitCode, 1);
+    EXPECT_NE(restored.err.find("backup"), std::string::npos) << restored.err;
+    EXPECT_EQ(ReadFile(DevicePim(root)), before);
+}
+
+TEST(CliBackup, AnUnreadableDatabaseFailsAndKeepsTheLastBackup) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FillDevice(root);
+    const std::string backupPim = sandbox.ProgramFolderPath() + "backup/default-1.dat";
+    MakeDatabaseImage(backupPim, 1);
+    InsertAddress(backupPim, {.id = 1, .name = "Saved Earlier"});
+    const std::string goodBackup = ReadFile(backupPim);
+
+    WriteGarbageDatabase(DevicePim(root));
+    const std::string file = sandbox.WriteInput("in.json", R"([{"name": "Bob"}])");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"backup"}, std::vector<std::string>{"export", "addressbook"},
+          std::vector<std::string>{"import", "addressbook", file}}) {
+        SCOPED_TRACE(args[0]);
+        ProcessResult run = sandbox.Run(args, kTraditionalLocale);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("PIM.db"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(ReadFile(backupPim), goodBackup);
+
+    WriteDeviceDatabases(root);
+    WriteGarbageDatabase(backupPim);
+    EXPECT_EQ(sandbox.Run({"restore"}).exitCode, 1);
+    EXPECT_EQ(sandbox.Run({"export", "todo", "--from", "backup"}).out, "");
+}
+
+} // namespace
+} // namespace zyntra::test

@@ -1,0 +1,174 @@
+#include "tests/cli/cli_sandbox.h"
+#include "tests/support/personal_db_fixture.h"
+
+#include <ctime>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace zyntra::test {
+namespace {
+
+std::string Today() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y/%m/%d", &local);
+    return text;
+}
+
+// The device knows Alice with its own note; the file has her with another
+// note (enough other fields equal to be the same person) and a new Bob.
+struct ModeCase {
+    const char* mode;
+    std::vector<std::string> expectedNotes; // Alice's rows, in id order
+};
+
+TEST(CliImport, EachModeDecidesBetweenTheFileAndTheDevice) {
+    const std::string file =
+        R"([{"id": 1, "name": "Alice", "category": 1, "email": "alice@example.com",
+             "mobile1": "0912", "note": "from the file"},
+            {"name": "Bob", "email": "bob@example.com"}])";
+    for (const ModeCase& c :
+         {ModeCase{"memory", {"from the file"}}, ModeCase{"device", {"on the device"}},
+          ModeCase{"both", {"on the device", "from the file"}}}) {
+        SCOPED_TRACE(c.mode);
+        CliSandbox sandbox;
+        const std::string root = sandbox.AddDevice();
+        InsertAddress(DevicePim(root), {.id = 1,
+                                        .name = "Alice",
+                                        .category = 1,
+                                        .email = "alice@example.com",
+                                        .mobile1 = "0912",
+                                        .note = "on the device"});
+        ProcessResult run = sandbox.Run(
+            {"import", "addressbook", sandbox.WriteInput("in.json", file), "--mode", c.mode});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "");
+        std::vector<std::string> aliceNotes;
+        int bobs = 0;
+        for (const AddressRow& row : ReadAddresses(DevicePim(root))) {
+            if (row.name == "Alice")
+                aliceNotes.push_back(row.note);
+            bobs += row.name == "Bob" && row.email == "bob@example.com";
+        }
+        EXPECT_EQ(aliceNotes, c.expectedNotes);
+        EXPECT_EQ(bobs, 1);
+    }
+}
+
+TEST(CliImport, BothIsTheDefaultModeAndOtherKindsTakeNewRecordDefaults) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    InsertToDo(DevicePim(root), {.id = 1, .date = "2026/01/05", .content = "寫報告"});
+    const std::string todos = sandbox.WriteInput(
+        "todo.csv", "content,priority,date\r\n寫報告,2,2026/01/05\r\n買菜,1,\r\n");
+    ProcessResult run =
+        sandbox.Run({"import", "todo", todos, "--format", "csv"}, kTraditionalLocale);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<ToDoRow> rows = ReadToDos(DevicePim(root));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].content, "寫報告");
+    EXPECT_EQ(rows[0].priority, 0);
+    EXPECT_EQ(rows[1].content, "寫報告");
+    EXPECT_EQ(rows[1].priority, 2);
+    EXPECT_EQ(rows[2].content, "買菜");
+    EXPECT_EQ(rows[2].date, Today());
+
+    const std::string schedule =
+        sandbox.WriteInput("schedule.json", R"([{"content": "复诊", "alarm": 3}])");
+    run = sandbox.Run({"import", "schedule", schedule}, kSimplifiedLocale);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<ScheduleRow> meetings = ReadSchedules(DevicePim(root));
+    ASSERT_EQ(meetings.size(), 1u);
+    EXPECT_EQ(meetings[0].content, "复诊");
+    EXPECT_EQ(meetings[0].date, Today());
+    EXPECT_EQ(meetings[0].alarm, 3);
+    EXPECT_EQ(meetings[0].alarm_BStime, 60);
+
+    const std::string words = sandbox.WriteInput(
+        "ec.json", R"([{"hw_name": "don't stop", "type": "v.", "exp": "100% 不要停"}])");
+    run = sandbox.Run({"import", "ecdict", words, "--mode", "memory"}, kTraditionalLocale);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<HeadwordRow> entries = ReadHeadwords(DeviceECDict(root));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].hw_name, "don't stop");
+    EXPECT_EQ(entries[0].exp, "100% 不要停");
+}
+
+TEST(CliImport, TimetableCellsAreNamedByWeekdayAndPeriod) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    const std::string file =
+        sandbox.WriteInput("cells.json", R"([{"weekday": 3, "class_no": 4, "abbreviation": "物理",
+                           "course_name": "物理學", "color": 2}])");
+    ProcessResult run =
+        sandbox.Run({"import", "classtable", file, "--mode", "memory"}, kTraditionalLocale);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::vector<FixtureRow> rows =
+        QueryRows(DevicePim(root), "select course_name, color, setting from classtable "
+                                   "where weekday = 3 and class_no = 4");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(Uncomplemented(rows[0][0]), "物理學");
+    EXPECT_EQ(rows[0][1], "2");
+    EXPECT_EQ(rows[0][2], "1");
+
+    ProcessResult exported = sandbox.Run({"export", "classtable"}, kTraditionalLocale);
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    const nlohmann::json cells = nlohmann::json::parse(exported.out);
+    ASSERT_EQ(cells.size(), 84u);
+    EXPECT_EQ(cells[1]["weekday"], 1);
+    EXPECT_EQ(cells[1]["class_no"], 2);
+    EXPECT_EQ(cells[12]["weekday"], 2);
+    EXPECT_EQ(cells[2 * 12 + 3]["abbreviation"], "物理");
+}
+
+TEST(CliImport, BadInputExitsOneAndLeavesTheDeviceAlone) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    InsertAddress(DevicePim(root), {.id = 1, .name = "Alice"});
+    const std::string before = ReadFile(DevicePim(root));
+    struct BadFile {
+        const char* name;
+        const char* text;
+        const char* format;
+        const char* expected; // in the message
+    };
+    for (const BadFile& bad : {
+             BadFile{"broken.json", R"([{"name": "Bob",)", "json", "not valid JSON"},
+             BadFile{"type.json", R"([{"name": "Bob"}, {"name": "Carol", "category": "two"}])",
+                     "json", "record 2"},
+             BadFile{"unknown.json", R"([{"name": "Bob", "nickname": "B"}])", "json", "nickname"},
+             BadFile{"short.csv", "name,email\r\nBob,bob@example.com\r\nCarol\r\n", "csv",
+                     "record 2"},
+             BadFile{"number.csv", "name,category\r\nBob,first\r\n", "csv", "category"},
+             BadFile{"nameless.json", R"([{"email": "x@example.com"}])", "json", "name"},
+         }) {
+        SCOPED_TRACE(bad.name);
+        ProcessResult run =
+            sandbox.Run({"import", "addressbook", sandbox.WriteInput(bad.name, bad.text),
+                         "--format", bad.format, "--mode", "memory"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(bad.expected), std::string::npos) << run.err;
+        EXPECT_EQ(ReadFile(DevicePim(root)), before);
+    }
+    ProcessResult missing = sandbox.Run({"import", "addressbook", "/nonexistent/in.json"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("/nonexistent/in.json"), std::string::npos) << missing.err;
+    EXPECT_EQ(ReadFile(DevicePim(root)), before);
+}
+
+TEST(CliImport, ATextTheInterfaceCharsetLacksIsRefused) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    const std::string before = ReadFile(DevicePim(root));
+    // Traditional characters outside GB2312.
+    const std::string file = sandbox.WriteInput("in.json", R"([{"name": "臺灣"}])");
+    ProcessResult run = sandbox.Run({"import", "addressbook", file}, kSimplifiedLocale);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("record 1"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFile(DevicePim(root)), before);
+}
+
+} // namespace
+} // namespace zyntra::test

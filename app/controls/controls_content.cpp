@@ -32,7 +32,7 @@ constexpr std::array<CategoryButton, 7> kCategoryButtons{{
 }};
 
 // What differs between the computer pane and the device pane.
-struct PaneSpec {
+struct PaneLayout {
     const char* panel;
     const char* bar;
     const char* tree;
@@ -43,7 +43,7 @@ struct PaneSpec {
     std::array<CategoryButton, 8> buttons;
 };
 
-const PaneSpec kComputerPane{
+const PaneLayout kComputerPane{
     "pnlFileTop",
     "clbCompBar",
     "tvCompTreeView",
@@ -61,7 +61,7 @@ const PaneSpec kComputerPane{
       {"btnCompDownload", "RC_BTN_DOWNLOAD_HINT"}}},
 };
 
-const PaneSpec kDevicePane{
+const PaneLayout kDevicePane{
     "pnlFileBottom",
     "clbDictBar",
     "tvDictTreeView",
@@ -97,13 +97,13 @@ void CreateCategoryBar(ControlSet& controls, TabSheet& page) {
     controls.Get<ToolButton>("btnEbook").SetDown(true);
 }
 
-void CreatePaneBar(ControlSet& controls, Panel& pane, const PaneSpec& spec) {
-    auto& bar = controls.Add<CoolBar>(spec.bar, &pane);
+void CreatePaneBar(ControlSet& controls, Panel& pane, const PaneLayout& side) {
+    auto& bar = controls.Add<CoolBar>(side.bar, &pane);
     bar.SetBounds({0, 0, pane.Width(), kBarHeight});
     bar.AddPart({}, pane.Width());
     RowPlacer row(kPaneBandTextWidth, 2, kBarHeight - 4);
     int image = 0;
-    for (const CategoryButton& entry : spec.buttons) {
+    for (const CategoryButton& entry : side.buttons) {
         auto& button = controls.Add<ToolButton>(entry.name, &bar);
         button.SetBounds(row.Next(kPaneButtonWidth));
         button.SetHint(entry.hint);
@@ -111,31 +111,32 @@ void CreatePaneBar(ControlSet& controls, Panel& pane, const PaneSpec& spec) {
     }
 }
 
-void CreateFileList(ControlSet& controls, Panel& pane, const PaneSpec& spec, int top) {
+void CreateFileList(ControlSet& controls, Panel& pane, const PaneLayout& side, int top) {
     const int listLeft = kTreeWidth + kSplitterSize;
-    auto& list = controls.Add<ListView>(spec.list, &pane);
+    auto& list = controls.Add<ListView>(side.list, &pane);
     list.SetBounds({listLeft, top, pane.Width() - listLeft, pane.Height() - top});
-    list.SetHint(spec.listHint);
+    list.SetHint(side.listHint);
     list.SetStyle(ViewStyle::Icon);
     list.SetMultiSelect(true);
-    list.SetColumn(0, {}, spec.firstColumnWidth);
+    list.SetColumn(0, {}, side.firstColumnWidth);
     int column = 1;
     for (int width : kInitialColumnWidths) {
         list.SetColumn(column++, {}, width);
     }
 }
 
-void CreatePane(ControlSet& controls, TabSheet& page, const PaneSpec& spec, const Bounds& bounds) {
-    auto& pane = controls.Add<Panel>(spec.panel, &page);
+void CreatePane(ControlSet& controls, TabSheet& page, const PaneLayout& side,
+                const Bounds& bounds) {
+    auto& pane = controls.Add<Panel>(side.panel, &page);
     pane.SetBounds(bounds);
-    CreatePaneBar(controls, pane, spec);
+    CreatePaneBar(controls, pane, side);
 
     const int top = kBarHeight;
     const int height = pane.Height() - top;
-    controls.Add<TreeView>(spec.tree, &pane).SetBounds({0, top, kTreeWidth, height});
-    controls.Add<Splitter>(spec.splitter, &pane)
+    controls.Add<TreeView>(side.tree, &pane).SetBounds({0, top, kTreeWidth, height});
+    controls.Add<Splitter>(side.splitter, &pane)
         .SetBounds({kTreeWidth, top, kSplitterSize, height});
-    CreateFileList(controls, pane, spec, top);
+    CreateFileList(controls, pane, side, top);
 }
 
 } // namespace

@@ -96,10 +96,10 @@ std::string FormatCount(std::string_view format, long long value) {
             text += '%';
             continue;
         }
-        std::string spec(format.substr(at, length - 1));
-        spec += "lld";
+        std::string conversion(format.substr(at, length - 1));
+        conversion += "lld";
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+        std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
         text += buffer;
         converted = true;
         at += length - 1;

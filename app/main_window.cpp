@@ -18,7 +18,7 @@
 #include "platform/input_methods.h"
 #include "platform/os_version.h"
 #include "platform/program_folder.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 
 namespace zyntra {
 

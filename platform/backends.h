@@ -2,7 +2,7 @@
 
 #include "platform/input_methods.h"
 #include "platform/registry.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "platform/volume_monitor.h"
 #include "platform/volumes.h"
 

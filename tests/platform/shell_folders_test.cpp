@@ -1,5 +1,5 @@
 #include "platform/backends.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "tests/platform/scoped_env.h"
 #include "tests/support/temp_dir.h"
 

@@ -3,6 +3,7 @@
 #include "kit/message_box.h"
 #include "personal/database_copy.h"
 #include "platform/program_folder.h"
+#include "storage/db.h"
 
 #include <cassert>
 #include <filesystem>
@@ -46,6 +47,24 @@ std::string ScratchCopyPath(int slot) {
 
 std::string DeviceDatabasePath(const std::string& internalRoot, int slot) {
     return internalRoot + "Secretary/" + GetDatabaseSlot(slot).deviceFileName;
+}
+
+sqlite3* OpenExistingDatabase(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return nullptr;
+    sqlite3* db = db_open(path);
+    if (db == nullptr)
+        return nullptr;
+    DbQuery probe;
+    probe.db = db;
+    const bool readable = db_query(probe, "select count(*) from sqlite_master;") >= 0;
+    db_free(probe);
+    if (!readable) {
+        db_close(db);
+        return nullptr;
+    }
+    return db;
 }
 
 void ResetWorkingCopies() {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+struct sqlite3;
+
 namespace zyntra {
 
 class MessageBox;
@@ -31,6 +33,13 @@ std::string ScratchCopyPath(int slot); // temp.dat, temp_1.dat, temp_2.dat; "" f
 // The device's file of a slot; internalRoot is the internal memory's root
 // and ends with '/'.
 std::string DeviceDatabasePath(const std::string& internalRoot, int slot);
+
+// Opens a database file that exists and answers a first query; null
+// otherwise. db_open alone would create a missing file (on the device too),
+// and SQLite opens any file, failing only at the first statement: a damaged
+// file must count as not opened, or a load would empty memory and a write
+// would report success.
+sqlite3* OpenExistingDatabase(const std::string& path);
 
 // At start-up every working copy is replaced by its template, so a run never
 // sees data a previous run left there. A missing template leaves its working

@@ -17,34 +17,12 @@ namespace {
 
 constexpr std::size_t kReadOnlyRecordsShown = 20;
 
-// db_open would create a missing file, on the device too; a missing database is one that did
-// not open. SQLite opens any file and fails only at the first statement, so a file that is no
-// database (damaged, or garbage) does not count as open either: loading from it would empty
-// memory, and a backup taken next would replace the good one with nothing.
-sqlite3* OpenExisting(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return nullptr;
-    sqlite3* db = db_open(path);
-    if (db == nullptr)
-        return nullptr;
-    DbQuery probe;
-    probe.db = db;
-    const bool readable = db_query(probe, "select count(*) from sqlite_master;") >= 0;
-    db_free(probe);
-    if (!readable) {
-        db_close(db);
-        return nullptr;
-    }
-    return db;
-}
-
 // The three databases a load reads, each closed by the end of the load.
 class LoadedDatabases {
 public:
     explicit LoadedDatabases(const std::function<std::string(int)>& path) {
         for (int slot = 1; slot <= 3; ++slot)
-            databases_[slot - 1] = OpenExisting(path(slot));
+            databases_[slot - 1] = OpenExistingDatabase(path(slot));
     }
     ~LoadedDatabases() {
         for (int slot = 1; slot <= 3; ++slot)

@@ -46,8 +46,9 @@ bool PersonalData::WriteSlot1(const std::string& target, const std::string& show
     ScratchCopy taken = TakeScratchCopy(target, scratch);
     if (taken != ScratchCopy::Taken)
         syncResult_ = 0;
-    sqlite3* db = taken == ScratchCopy::Taken ? db_open(scratch) : nullptr;
+    sqlite3* db = taken == ScratchCopy::Taken ? OpenExistingDatabase(scratch) : nullptr;
     if (db == nullptr) {
+        syncResult_ = 0;
         ui_.messages.Show(OpenFailedText(shownName));
         RemoveFile(scratch);
         return false;
@@ -73,10 +74,11 @@ void PersonalData::WriteDictionary(int slot, const std::string& target,
     const std::string scratch = ScratchCopyPath(slot);
     // A missing dictionary starts as an empty database; the rebuild gives it its table.
     ScratchCopy taken = TakeScratchCopy(target, scratch);
-    sqlite3* db = taken == ScratchCopy::CopyFailed ? nullptr : db_open(scratch);
+    sqlite3* db = taken == ScratchCopy::CopyFailed ? nullptr
+                  : taken == ScratchCopy::Taken    ? OpenExistingDatabase(scratch)
+                                                   : db_open(scratch);
     if (db == nullptr) {
-        if (taken == ScratchCopy::CopyFailed)
-            syncResult_ = 0;
+        syncResult_ = 0;
         ui_.messages.Show(OpenFailedText(shownName));
         RemoveFile(scratch);
         return;

@@ -178,3 +178,23 @@ TEST_F(DamagedDeviceTest, ADeviceDatabaseThatIsNoDatabaseLeavesMemoryAndTheBacku
 
 } // namespace
 } // namespace zyntra
+
+namespace zyntra {
+namespace {
+
+TEST_F(DamagedDeviceTest, ASyncIntoADeviceDatabaseThatIsNoDatabaseFailsAndChangesNothing) {
+    AddAddress("In memory", "mem@example.org");
+    const std::string garbage(4096, '\x5a');
+    test::WriteFile(DevicePath(1), garbage);
+
+    controls_.Get<SpeedButton>("sbSync").Click();
+
+    EXPECT_EQ(ReadFile(DevicePath(1)), garbage);
+    ASSERT_FALSE(ShownTexts().empty());
+    EXPECT_EQ(ShownTexts().back(), LangText("SM_SyncNG"));
+    ASSERT_EQ(Lists().AddrList.size(), 1u);
+    EXPECT_EQ(Lists().AddrList[0]->name, "In memory");
+}
+
+} // namespace
+} // namespace zyntra

@@ -7,7 +7,7 @@
 #include "platform/input_methods.h"
 #include "platform/registry.h"
 #include "platform/single_instance.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "platform/volumes.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"

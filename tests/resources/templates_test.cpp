@@ -235,17 +235,18 @@ TEST(DictionaryTemplates, HoldTheEmptyHeadwordTableExactlyAsDeclared) {
     }
 }
 
-TEST(ProgramFolder, ShipsWorkingCopiesEqualToTemplatesAndAnEmptyBackupFolder) {
+TEST(ProgramFolder, ShipsEveryRequiredFileAndABackupFolder) {
+    // data/ and backup/ change as soon as the program runs in the built folder, so only their
+    // presence is checked here; a fresh layout is checked through TempProgramFolder's users.
     const std::string& folder = test::BuiltProgramFolder();
     for (int slot = 1; slot <= 5; ++slot) {
         std::string name = "default-" + std::to_string(slot) + ".dat";
-        EXPECT_EQ(test::ReadFile(folder + "data/" + name), test::ReadFile(folder + "init/" + name))
-            << name;
+        EXPECT_TRUE(test::FileExists(folder + "data/" + name)) << name;
+        EXPECT_TRUE(test::FileExists(folder + "init/" + name)) << name;
     }
     for (const char* name : {"kvdb.dll", "iconv.dll", "Lang.ini"})
         EXPECT_TRUE(test::FileExists(folder + name)) << name;
-    ASSERT_TRUE(std::filesystem::is_directory(folder + "backup"));
-    EXPECT_TRUE(std::filesystem::is_empty(folder + "backup"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "backup"));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "kit/ui_services.h"
 #include "platform/input_methods.h"
 #include "platform/registry.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "platform/volumes.h"
 #include "tests/support/program_folder_fixture.h"
 

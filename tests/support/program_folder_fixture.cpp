@@ -15,8 +15,11 @@ TempProgramFolder::TempProgramFolder() : previous_(ProgramFolder()) {
     namespace fs = std::filesystem;
     for (const char* name : {"kvdb.dll", "iconv.dll", "Lang.ini"})
         fs::copy_file(BuiltProgramFolder() + name, Path() + name);
-    for (const char* sub : {"init", "data"})
-        fs::copy(BuiltProgramFolder() + sub, Path() + sub, fs::copy_options::recursive);
+    // The built folder's data/ and backup/ change whenever the program runs there (make run,
+    // a backup); a test starts as the build lays the folder out: working copies equal to the
+    // templates and no backup.
+    fs::copy(BuiltProgramFolder() + "init", Path() + "init", fs::copy_options::recursive);
+    fs::copy(BuiltProgramFolder() + "init", Path() + "data", fs::copy_options::recursive);
     fs::create_directory(Path() + "backup");
     SetProgramFolder(Path());
 }

@@ -3,7 +3,7 @@
 #include "kit/controls.h"
 #include "platform/input_methods.h"
 #include "platform/registry.h"
-#include "platform/special_folders.h"
+#include "platform/shell_folders.h"
 #include "platform/volumes.h"
 #include "tests/support/program_folder_fixture.h"
 #include "tests/ui/qt_test_app.h"

@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 
 DEMO_DIR := $(abspath $(BUILD_DIR))/demo
 
-.PHONY: all configure deps test run demo demo-reset clean
+.PHONY: all configure deps test test-sanitize run demo demo-reset clean
 
 all: configure
 	cmake --build $(BUILD_DIR)
@@ -19,6 +19,12 @@ test: deps
 	$(MAKE) all
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
+# The core, the command line and their tests under address and undefined-behaviour sanitizers.
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
 # The demo device stays between runs, like a real one; `make demo-reset` makes it anew.
 demo: all
 	@test -f $(DEMO_DIR)/volumes.txt || \
@@ -31,4 +37,4 @@ run: deps demo
 	cd $(BUILD_DIR)/Zyntra && ZYNTRA_VOLUMES=$(DEMO_DIR)/volumes.txt ./Zyntra
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize

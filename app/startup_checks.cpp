@@ -1,5 +1,7 @@
 #include "app/startup_checks.h"
 
+#include "platform/registry.h"
+
 #include <sys/stat.h>
 
 namespace zyntra {
@@ -10,6 +12,12 @@ std::string SystemLanguageFromRegionalSetting(std::string_view sLanguage) {
     if (sLanguage == "CHS")
         return "zh_CN";
     return "en_US";
+}
+
+std::string ReadSystemLanguage(const Registry& registry) {
+    std::optional<std::string> setting =
+        registry.ReadString(RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
+    return SystemLanguageFromRegionalSetting(setting.value_or(std::string()));
 }
 
 std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder) {

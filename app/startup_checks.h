@@ -7,9 +7,16 @@
 
 namespace zyntra {
 
+class Registry;
+
 // The system language derived from the regional setting "sLanguage":
 // "CHT" gives "zh_TW", "CHS" gives "zh_CN", anything else "en_US".
 std::string SystemLanguageFromRegionalSetting(std::string_view sLanguage);
+
+// The system language from the regional setting of the registry view, for
+// front ends that need the interface charset before the window starts up
+// (the window itself reads it in FormCreate and reports an unreadable key).
+std::string ReadSystemLanguage(const Registry& registry);
 
 // The files the program cannot run without, relative to the program
 // folder, in the order they are checked.

@@ -6,8 +6,8 @@
 #include "platform/backends.h"
 #include "platform/input_methods.h"
 #include "platform/registry.h"
-#include "platform/single_instance.h"
 #include "platform/shell_folders.h"
+#include "platform/single_instance.h"
 #include "platform/volumes.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
@@ -50,9 +50,7 @@ std::optional<int> CliApp::Start() {
     // The interface charset follows the system language, which the window
     // derives from the regional setting; the codec needs it before start-up
     // so that the start-up messages read right.
-    std::optional<std::string> region = registry_->ReadString(
-        RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
-    const std::string language = SystemLanguageFromRegionalSetting(region.value_or(""));
+    const std::string language = ReadSystemLanguage(*registry_);
     codec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
     messages_ = std::make_unique<ConsoleMessageBox>(*codec_, err_);
     if (utf8Password_) {

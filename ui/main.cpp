@@ -80,12 +80,6 @@ std::unique_ptr<QSocketNotifier> WatchVolumes(VolumeMonitor& monitor) {
     return notifier;
 }
 
-std::string SystemLanguageOf(const Registry& registry) {
-    const std::optional<std::string> setting =
-        registry.ReadString(RegistryRoot::CurrentUser, "Control Panel\\International", "sLanguage");
-    return SystemLanguageFromRegionalSetting(setting.value_or(std::string()));
-}
-
 int RunWindow(ZyntraApplication& app) {
     auto splash = std::make_unique<TAboutBox>(QCoreApplication::applicationDirPath() +
                                               QStringLiteral("/data/loading.avi"));
@@ -99,7 +93,7 @@ int RunWindow(ZyntraApplication& app) {
 
     // The widgets show texts in the charset of the system language, which the model derives
     // from the same regional setting when it starts up.
-    const std::string language = SystemLanguageOf(*registry);
+    const std::string language = ReadSystemLanguage(*registry);
     TextCodec codec(InterfaceCharset(language));
     QtUiServices services(codec, kApplicationTitle);
     SetExceptionReporter(

@@ -99,14 +99,9 @@ bool CliApp::PersonalDatabasesReadable(
         // A dictionary that is not there starts empty; opening it would make the file.
         if (!std::filesystem::is_regular_file(path, error))
             continue;
-        sqlite3* db = db_open(path);
-        DbQuery query;
-        query.db = db;
-        const bool readable =
-            db != nullptr && db_query(query, "select count(*) from sqlite_master;") >= 0;
-        db_free(query);
+        sqlite3* db = OpenExistingDatabase(path);
         db_close(db);
-        if (!readable) {
+        if (db == nullptr) {
             Error("cannot read " + path + ": it is not a database");
             return false;
         }

@@ -7,9 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 namespace zyntra {
 namespace {
@@ -18,17 +16,6 @@ constexpr const char kCountStatement[] = "select count() from file;";
 constexpr const char kRowStatement[] =
     "select field_01, field_02, field_04, mainClass, subClass, hw_name, hw_path "
     "from file limit %d, 1;";
-
-// An SQLite database file begins with these 16 bytes. SQLite opens any file
-// and fails only at the first statement, so this tells whether the device's
-// PIM.db can be opened as a database at all.
-bool IsDatabaseFile(const std::string& path) {
-    static constexpr char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
-                                        'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
-    char head[sizeof kMagic] = {};
-    std::ifstream file(path, std::ios::binary);
-    return file.read(head, sizeof head) && std::memcmp(head, kMagic, sizeof kMagic) == 0;
-}
 
 // The decimal text of a column as an int; text that is no number gives 0.
 int DecimalInt(const char* text) {
@@ -65,15 +52,16 @@ void DeviceLink::PrepareDeviceDatabases(int dev) {
                 CopyDatabaseFile(TemplatePath(slot), target);
         }
     }
-    if (!IsDatabaseFile(devicePim) || !ReadContentIndex(devicePim, dev))
+    // An empty or damaged PIM.db (the template copy above may have failed) is no index.
+    if (!FileHasContent(devicePim) || !ReadContentIndex(devicePim, dev))
         ReadContentIndex(TemplatePath(1), dev);
 }
 
-// False only when the database cannot be opened; a missing or unreadable
-// table "file" leaves the device's index as it was.
+// False only when the database cannot be opened (missing, or no database);
+// a missing or unreadable table "file" leaves the device's index as it was.
 bool DeviceLink::ReadContentIndex(const std::string& databasePath, int dev) {
     DbQuery query;
-    query.db = db_open(databasePath);
+    query.db = OpenExistingDatabase(databasePath);
     if (query.db == nullptr)
         return false;
     if (db_query(query, kCountStatement) >= 1 && query.table != nullptr &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/window_settings.h"
 #include "kit/control_set.h"
 #include "kit/ui_services.h"
 
@@ -26,11 +27,6 @@ struct PlatformServices {
     Volumes& volumes;
     InputMethods& inputMethods;
     SpecialFolders& specialFolders;
-};
-
-struct ScreenSize {
-    int width = 1024;
-    int height = 768;
 };
 
 // The application title: message boxes carry it as their caption, and the

@@ -1,4 +1,4 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "app/main_window.h"
 #include "app/main_window_state.h"
 #include "kit/controls.h"

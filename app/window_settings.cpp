@@ -1,7 +1,6 @@
 #include "app/window_settings.h"
 
-#include "app/ini_file.h"
-#include "app/main_window.h"
+#include "texts/ini_file.h"
 
 namespace zyntra {
 namespace {

@@ -5,7 +5,11 @@
 namespace zyntra {
 
 class IniFile;
-struct ScreenSize;
+
+struct ScreenSize {
+    int width = 1024;
+    int height = 768;
+};
 
 struct WindowPlacement {
     int top = 0;

@@ -2,7 +2,7 @@
 
 #include "app/startup_checks.h"
 #include "device/device_link.h"
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "platform/backends.h"
 #include "platform/input_methods.h"
 #include "platform/registry.h"

@@ -1,7 +1,7 @@
 #include "cli/cli_app.h"
 #include "cli/commands.h"
 #include "kit/controls.h"
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "personal/personal_data.h"
 
 #include <filesystem>

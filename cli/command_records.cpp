@@ -3,8 +3,8 @@
 #include "cli/record_format.h"
 #include "cli/record_table.h"
 #include "kit/controls.h"
-#include "personal/database_copy.h"
-#include "personal/database_files.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
 #include "personal/personal_data.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "device/device_link.h"
-#include "personal/database_copy.h"
-#include "personal/database_files.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
 #include "storage/db.h"
 
 #include <algorithm>

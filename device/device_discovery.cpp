@@ -1,4 +1,4 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "device/device_link.h"
 #include "device/info_file.h"
 #include "kit/tree_view.h"

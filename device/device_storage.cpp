@@ -1,7 +1,7 @@
 #include "device/content_path.h"
 #include "device/device_link.h"
-#include "personal/database_copy.h"
-#include "personal/database_files.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
 
 #include <filesystem>
 #include <string_view>

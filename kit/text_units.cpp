@@ -1,5 +1,7 @@
 #include "kit/text_units.h"
 
+#include "texts/double_byte.h"
+
 namespace zyntra {
 
 namespace {
@@ -22,7 +24,7 @@ std::size_t CharacterLength(std::string_view text, std::size_t pos, TextEncoding
     const auto lead = static_cast<unsigned char>(text[pos]);
     std::size_t length = 1;
     if (encoding == TextEncoding::DoubleByte) {
-        length = (lead >= 0x81 && lead <= 0xFE) ? 2 : 1;
+        length = IsDoubleByteLead(lead) ? 2 : 1;
     } else if (encoding == TextEncoding::Utf8) {
         length = Utf8SequenceLength(lead);
         for (std::size_t i = 1; i < length; ++i) {

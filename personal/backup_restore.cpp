@@ -1,6 +1,6 @@
-#include "app/lang_text.h"
-#include "personal/database_copy.h"
-#include "personal/database_files.h"
+#include "texts/lang_text.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
 #include "personal/personal_data.h"
 
 #include <filesystem>

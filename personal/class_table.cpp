@@ -1,6 +1,6 @@
 #include "personal/class_table.h"
 
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 
 namespace zyntra {
 

@@ -1,8 +1,8 @@
 #include "personal/personal_data.h"
 
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "kit/controls.h"
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "personal/record_loaders.h"
 #include "personal/sync_device.h"
 #include "storage/db.h"

@@ -1,6 +1,6 @@
 #include "personal/record_loaders.h"
 
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "kit/message_box.h"
 #include "kit/pending_events.h"
 #include "personal/text_forms.h"

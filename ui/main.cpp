@@ -1,7 +1,7 @@
 // The window's program: one instance, the splash, the main window model bound to its Qt
 // window, and the event loop.
 
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "app/main_window.h"
 #include "app/startup_checks.h"
 #include "kit/controls.h"

@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "texts/ini_file.h"
 #include "app/main_window.h"
 #include "app/window_settings.h"
 #include "tests/support/temp_dir.h"

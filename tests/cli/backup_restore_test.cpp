@@ -1,5 +1,5 @@
 #include "cli/csv.h"
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "tests/cli/cli_sandbox.h"
 #include "tests/support/personal_db_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "tests/cli/cli_sandbox.h"
 
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "tests/support/device_fixture.h"
 
 #include <filesystem>

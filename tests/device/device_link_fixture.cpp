@@ -1,7 +1,7 @@
 #include "tests/device/device_link_fixture.h"
 
 #include "app/controls/main_window_controls.h"
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 
 namespace zyntra::test {
 

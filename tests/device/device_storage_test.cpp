@@ -1,4 +1,4 @@
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "tests/device/device_link_fixture.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "tests/device/device_link_fixture.h"
 
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "app/main_window_state.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "tests/support/device_fixture.h"
 #include "tests/support/main_window_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "storage/password_digest.h"
 #include "tests/device/device_link_fixture.h"
 

@@ -1,6 +1,6 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "personal/class_table.h"
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "tests/personal/personal_data_fixture.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "tests/personal/personal_data_fixture.h"
 
 #include "app/controls/main_window_controls.h"
-#include "app/lang_text.h"
-#include "personal/database_copy.h"
-#include "personal/database_files.h"
+#include "texts/lang_text.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
 

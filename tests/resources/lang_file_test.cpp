@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "texts/ini_file.h"
 #include "tests/support/charset.h"
 #include "tests/support/program_folder_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/device_fixture.h"
 
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 #include "storage/password_digest.h"
 
 #include <filesystem>

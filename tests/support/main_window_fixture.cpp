@@ -1,6 +1,6 @@
 #include "tests/support/main_window_fixture.h"
 
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 
 namespace zyntra::test {
 

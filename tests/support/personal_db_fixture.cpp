@@ -1,6 +1,6 @@
 #include "tests/support/personal_db_fixture.h"
 
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 
 #include <filesystem>
 #include <sqlite3.h>

@@ -1,4 +1,4 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "app/main_window.h"
 #include "kit/controls.h"
 #include "platform/input_methods.h"

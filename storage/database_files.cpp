@@ -1,7 +1,7 @@
-#include "personal/database_files.h"
+#include "storage/database_files.h"
 
 #include "kit/message_box.h"
-#include "personal/database_copy.h"
+#include "storage/database_copy.h"
 #include "platform/program_folder.h"
 #include "storage/db.h"
 

@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "texts/ini_file.h"
 
 #include <algorithm>
 #include <cerrno>

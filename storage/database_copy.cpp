@@ -1,4 +1,4 @@
-#include "personal/database_copy.h"
+#include "storage/database_copy.h"
 
 #include "platform/file_attributes.h"
 

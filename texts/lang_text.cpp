@@ -1,6 +1,7 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 
-#include "app/ini_file.h"
+#include "texts/double_byte.h"
+#include "texts/ini_file.h"
 
 #include <cctype>
 #include <cstdio>
@@ -51,7 +52,7 @@ std::string FitToSlot(std::string_view text, std::size_t slotSize) {
     const std::size_t room = slotSize - 1;
     std::size_t end = 0;
     while (end < text.size()) {
-        std::size_t width = static_cast<unsigned char>(text[end]) >= 0x81 ? 2 : 1;
+        std::size_t width = IsDoubleByteLead(static_cast<unsigned char>(text[end])) ? 2 : 1;
         if (end + width > room || end + width > text.size())
             break;
         end += width;

@@ -1,6 +1,6 @@
 #include "kit/message_box.h"
-#include "personal/database_copy.h"
-#include "personal/database_files.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
 #include "tests/support/program_folder_fixture.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/lang_text.h"
+#include "texts/lang_text.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#pragma once
+#include "high/top.h"
+#include "low/base.h"

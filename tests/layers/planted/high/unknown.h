@@ -1,0 +1,3 @@
+#pragma once
+// A folder the table does not know.
+#include "elsewhere/thing.h"

@@ -1,0 +1,3 @@
+#pragma once
+// An upward include: what the checker must refuse.
+#include "high/top.h"

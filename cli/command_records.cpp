@@ -33,7 +33,7 @@ std::optional<RecordFormat> FormatByName(const std::string& name) {
 void SelectOnly(TdfmMain& window, RecordKind kind) {
     CheckList& kinds = window.Controls().Get<CheckList>("clbSyncData");
     for (int i = 0; i < kinds.ItemCount(); ++i)
-        kinds.SetChecked(i, i == DataKindOf(kind));
+        kinds.SetChecked(i, i == SelectionItemOf(kind));
 }
 
 // The backup copied over the working copies, as a restore would start.

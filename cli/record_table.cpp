@@ -263,8 +263,7 @@ std::string ImportClassTable(RecordLists& lists, const ImportContext& in) {
 } // namespace
 
 std::optional<RecordKind> RecordKindByName(std::string_view name) {
-    for (RecordKind kind : {RecordKind::AddressBook, RecordKind::Schedule, RecordKind::ToDo,
-                            RecordKind::ClassTable, RecordKind::ECDict, RecordKind::CEDict})
+    for (RecordKind kind : kAllRecordKinds)
         if (name == RecordKindName(kind))
             return kind;
     return std::nullopt;
@@ -280,27 +279,12 @@ const char* RecordKindName(RecordKind kind) {
         return "todo";
     case RecordKind::ClassTable:
         return "classtable";
-    case RecordKind::ECDict:
+    case RecordKind::ECUser:
         return "ecdict";
-    case RecordKind::CEDict:
+    case RecordKind::CEUser:
         return "cedict";
     }
     return "";
-}
-
-int DataKindOf(RecordKind kind) {
-    switch (kind) {
-    case RecordKind::AddressBook:
-        return kAddressBookData;
-    case RecordKind::Schedule:
-        return kScheduleData;
-    case RecordKind::ToDo:
-        return kToDoData;
-    case RecordKind::ClassTable:
-        return kClassTableData;
-    default:
-        return kUserDictData;
-    }
 }
 
 const std::vector<FieldInfo>& FieldsOf(RecordKind kind) {
@@ -335,10 +319,10 @@ RecordTable ExportRecords(const RecordLists& lists, RecordKind kind, const Chars
     case RecordKind::ToDo:
         ExportList<PLANS>(table, lists.ToDoList, ToDoMembers(), codec);
         break;
-    case RecordKind::ECDict:
+    case RecordKind::ECUser:
         ExportList<UserDictEntry>(table, lists.ECUserList, DictMembers(), codec);
         break;
-    case RecordKind::CEDict:
+    case RecordKind::CEUser:
         ExportList<UserDictEntry>(table, lists.CEUserList, DictMembers(), codec);
         break;
     case RecordKind::ClassTable:
@@ -369,9 +353,9 @@ std::string ImportRecords(RecordLists& lists, RecordKind kind,
                                   [](PLANS&, const ImportedRecord&) {});
     case RecordKind::ClassTable:
         return ImportClassTable(lists, in);
-    case RecordKind::ECDict:
+    case RecordKind::ECUser:
         return ImportDictionary(lists.ECUserList, in);
-    case RecordKind::CEDict:
+    case RecordKind::CEUser:
         return ImportDictionary(lists.CEUserList, in);
     }
     return "unknown kind";

@@ -9,13 +9,8 @@
 
 namespace zyntra {
 
-// The kinds of personal data the command line reads and writes.
-enum class RecordKind { AddressBook, Schedule, ToDo, ClassTable, ECDict, CEDict };
-
 std::optional<RecordKind> RecordKindByName(std::string_view name);
 const char* RecordKindName(RecordKind kind);
-// The data-selection entry that loads and writes the kind.
-int DataKindOf(RecordKind kind);
 
 // One value as it crosses the edge: an integer, or a text in UTF-8.
 using FieldValue = std::variant<long long, std::string>;

@@ -100,13 +100,13 @@ void PersonalData::AttachHandlers() {
 
 DataSelection PersonalData::Selection() const {
     DataSelection selection{};
-    for (int kind = 0; kind < kDataKindCount; ++kind)
-        selection[kind] = controls_.clbSyncData.Checked(kind);
+    for (int item = 0; item < kSelectionItemCount; ++item)
+        selection.items[item] = controls_.clbSyncData.Checked(item);
     return selection;
 }
 
-bool PersonalData::Includes(int kind, bool workingCopies) const {
-    return workingCopies || controls_.clbSyncData.Checked(kind);
+bool PersonalData::Includes(RecordKind kind, bool workingCopies) const {
+    return workingCopies || controls_.clbSyncData.Checked(SelectionItemOf(kind));
 }
 
 int PersonalData::ModeFromButtons() const {
@@ -145,11 +145,12 @@ void PersonalData::LoadPersonalData(bool fromWorkingCopies) {
                         readOnly,          weekdayNames_, LangText("SM_ClassNo")};
     using Loader = void (*)(LoadContext&, RecordLists&);
     const Loader slot1Loaders[] = {LoadAddressBook, LoadSchedule, LoadToDo, LoadClassTable};
-    for (int kind = kAddressBookData; kind <= kClassTableData; ++kind)
+    for (RecordKind kind : {RecordKind::AddressBook, RecordKind::Schedule, RecordKind::ToDo,
+                            RecordKind::ClassTable})
         if (Includes(kind, fromWorkingCopies))
-            slot1Loaders[kind](context, lists_);
+            slot1Loaders[static_cast<int>(kind)](context, lists_);
     databases.Close(1);
-    if (Includes(kUserDictData, fromWorkingCopies)) {
+    if (Includes(RecordKind::ECUser, fromWorkingCopies)) {
         const Loader dictionaryLoaders[] = {LoadECUser, LoadCEUser};
         for (int slot : {2, 3}) {
             context.db = databases.Slot(slot);

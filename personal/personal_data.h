@@ -55,7 +55,7 @@ public:
 
     RecordLists& Lists() { return lists_; }
     const RecordLists& Lists() const { return lists_; }
-    void ResetList(int kind) { lists_.ResetList(kind); }
+    void ResetList(RecordKind kind) { lists_.ResetList(kind); }
     void ResetAllLists() { lists_.ResetAllLists(); }
 
     // The kinds checked in clbSyncData.
@@ -103,7 +103,7 @@ private:
     void ShowSyncPage();
     int ModeFromButtons() const;
     // Whether a load or save covers a kind: every kind with the working copies, else the checked.
-    bool Includes(int kind, bool workingCopies) const;
+    bool Includes(RecordKind kind, bool workingCopies) const;
     bool WriteSlot1(const std::string& target, const std::string& shownName, bool all);
     void WriteDictionary(int slot, const std::string& target, const std::string& shownName);
     bool BackUpWorkingCopies();

@@ -2,35 +2,35 @@
 
 namespace zyntra {
 
-void RecordLists::ResetList(int kind) {
+void RecordLists::ResetList(RecordKind kind) {
     switch (kind) {
-    case kAddrListKind:
+    case RecordKind::AddressBook:
         AddrList.clear();
         addrSortFlags = {};
         break;
-    case kScheListKind:
+    case RecordKind::Schedule:
         ScheList.clear();
         scheSortFlags = {};
         break;
-    case kToDoListKind:
+    case RecordKind::ToDo:
         ToDoList.clear();
         toDoSortFlags = {};
         break;
-    case kECUserListKind:
+    case RecordKind::ECUser:
         ECUserList.clear();
         ecUserSortFlags = {};
         break;
-    case kCEUserListKind:
+    case RecordKind::CEUser:
         CEUserList.clear();
         ceUserSortFlags = {};
         break;
-    default:
+    case RecordKind::ClassTable:
         break;
     }
 }
 
 void RecordLists::ResetAllLists() {
-    for (int kind = kAddrListKind; kind <= kCEUserListKind; ++kind)
+    for (RecordKind kind : kAllRecordKinds)
         ResetList(kind);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personal/class_table.h"
+#include "personal/record_kind.h"
 #include "personal/stored_form.h"
 
 #include <array>
@@ -79,27 +80,6 @@ struct CEUSER : UserDictEntry {};
 // The lists own their records; a record keeps its address while the list changes.
 template <class Record> using RecordList = std::vector<std::unique_ptr<Record>>;
 
-// The kinds of the data selection, in the order of the synchronisation page's check list.
-enum DataKind : int {
-    kAddressBookData = 0,
-    kScheduleData = 1,
-    kToDoData = 2,
-    kClassTableData = 3,
-    kUserDictData = 4, // both user dictionaries
-};
-inline constexpr int kDataKindCount = 5;
-
-using DataSelection = std::array<bool, kDataKindCount>;
-
-// The lists as ResetList numbers them.
-enum ListKind : int {
-    kAddrListKind = 0,
-    kScheListKind = 1,
-    kToDoListKind = 2,
-    kECUserListKind = 3,
-    kCEUserListKind = 4,
-};
-
 // The personal data in memory, with each list's column sort directions (set = descending).
 struct RecordLists {
     RecordList<ADDRESSBOOK> AddrList;
@@ -116,9 +96,9 @@ struct RecordLists {
     std::array<bool, 3> ecUserSortFlags{};
     std::array<bool, 3> ceUserSortFlags{};
 
-    // Frees the records of one list (a ListKind) and clears its sort flags; any other kind
-    // does nothing.
-    void ResetList(int kind);
+    // Frees the records of one list and clears its sort flags; the timetable is no list and
+    // is left alone.
+    void ResetList(RecordKind kind);
     void ResetAllLists();
 
     // Whether any of the five lists holds a record (the timetable does not count).

@@ -170,7 +170,7 @@ void LoadAddressBook(LoadContext& context, RecordLists& lists) {
         "select id, name, category, email, mobile1, mobile2, home_phone, home_fax, home_address, "
         "office_name, office_title, office_phone, office_fax, office_address, note, photo_name, "
         "locked, stamp_time from telephone limit ",
-        "tele", [&] { lists.ResetList(kAddrListKind); },
+        "tele", [&] { lists.ResetList(RecordKind::AddressBook); },
         [&](const DbQuery& q, int row) { FillAddress(context, lists, q, row); });
 }
 
@@ -179,7 +179,7 @@ void LoadSchedule(LoadContext& context, RecordLists& lists) {
         context, "select count(id) from schedule",
         "select id, date, start_time, end_time, content, alarm, locked, alarm_BStime, stamp_time "
         "from schedule limit ",
-        "sche", [&] { lists.ResetList(kScheListKind); },
+        "sche", [&] { lists.ResetList(RecordKind::Schedule); },
         [&](const DbQuery& q, int row) { FillSchedule(context, lists, q, row); });
 }
 
@@ -188,7 +188,7 @@ void LoadToDo(LoadContext& context, RecordLists& lists) {
         context, "select count(id) from todolist",
         "select id, date, content, category, priority, status, locked, stamp_time from todolist "
         "limit ",
-        "todo", [&] { lists.ResetList(kToDoListKind); },
+        "todo", [&] { lists.ResetList(RecordKind::ToDo); },
         [&](const DbQuery& q, int row) { FillToDo(context, lists, q, row); });
 }
 
@@ -196,7 +196,7 @@ void LoadECUser(LoadContext& context, RecordLists& lists) {
     LoadRows(
         context, "select count(hw_id) from headword",
         "select hw_name, type, exp, hw_match from headword limit ", "ec user",
-        [&] { lists.ResetList(kECUserListKind); },
+        [&] { lists.ResetList(RecordKind::ECUser); },
         [&](const DbQuery& q, int row) {
             FillEntry(context, lists.ECUserList, "ec user", q, row);
         });
@@ -206,7 +206,7 @@ void LoadCEUser(LoadContext& context, RecordLists& lists) {
     LoadRows(
         context, "select count(hw_id) from headword",
         "select hw_name, type, exp from headword limit ", "ce user",
-        [&] { lists.ResetList(kCEUserListKind); },
+        [&] { lists.ResetList(RecordKind::CEUser); },
         [&](const DbQuery& q, int row) {
             FillEntry(context, lists.CEUserList, "ce user", q, row);
         });

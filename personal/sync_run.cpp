@@ -54,13 +54,13 @@ bool PersonalData::WriteSlot1(const std::string& target, const std::string& show
         return false;
     }
     WriterContext context{db, syncMode_, ui_.messages};
-    if (Includes(kAddressBookData, all))
+    if (Includes(RecordKind::AddressBook, all))
         WriteAddressBook(context, lists_.AddrList);
-    if (Includes(kScheduleData, all))
+    if (Includes(RecordKind::Schedule, all))
         WriteSchedule(context, lists_.ScheList);
-    if (Includes(kToDoData, all))
+    if (Includes(RecordKind::ToDo, all))
         WriteToDo(context, lists_.ToDoList);
-    if (Includes(kClassTableData, all))
+    if (Includes(RecordKind::ClassTable, all))
         WriteClassTable(context, lists_.classGrid);
     db_close(db);
     if (!CopyDatabaseFile(scratch, target))
@@ -111,7 +111,7 @@ void PersonalData::SavePersonalData(bool toWorkingCopies) {
         return;
     }
     if (WriteSlot1(target(1), shown(1), toWorkingCopies) &&
-        Includes(kUserDictData, toWorkingCopies)) {
+        Includes(RecordKind::ECUser, toWorkingCopies)) {
         WriteDictionary(2, target(2), shown(2));
         WriteDictionary(3, target(3), shown(3));
     }

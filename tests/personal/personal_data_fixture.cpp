@@ -56,12 +56,12 @@ void PersonalDataTest::ChooseMode(int mode) {
     controls_.Get<RadioButton>("rbSync" + std::to_string(mode + 1)).SetChecked(true);
 }
 
-void PersonalDataTest::SelectOnly(std::initializer_list<DataKind> kinds) {
+void PersonalDataTest::SelectOnly(std::initializer_list<RecordKind> kinds) {
     auto& list = controls_.Get<CheckList>("clbSyncData");
-    for (int kind = 0; kind < list.ItemCount(); ++kind)
-        list.SetChecked(kind, false);
-    for (DataKind kind : kinds)
-        list.SetChecked(kind, true);
+    for (int item = 0; item < list.ItemCount(); ++item)
+        list.SetChecked(item, false);
+    for (RecordKind kind : kinds)
+        list.SetChecked(SelectionItemOf(kind), true);
 }
 
 std::string PersonalDataTest::DevicePath(int slot) const {

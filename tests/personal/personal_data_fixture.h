@@ -50,7 +50,7 @@ protected:
 
     // Mode 0, 1, 2 = rbSync1, rbSync2, rbSync3.
     void ChooseMode(int mode);
-    void SelectOnly(std::initializer_list<DataKind> kinds);
+    void SelectOnly(std::initializer_list<RecordKind> kinds);
     std::string DevicePath(int slot) const;
     std::vector<std::string> ShownTexts() const;
     bool WasShown(const std::string& text) const;

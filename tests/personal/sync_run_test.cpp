@@ -24,7 +24,7 @@ TEST_F(SyncRunTest, OnlyTheCheckedKindsAreWrittenAndReloaded) {
     AddAddress("Mem", "mem@example.org");
     AddSchedule("2024/02/02", "10:00", "Memory's");
     AddECEntry("apple", "n.", "fruit");
-    SelectOnly({kScheduleData});
+    SelectOnly({RecordKind::Schedule});
 
     controls_.Get<SpeedButton>("sbSync").Click();
 

@@ -1,8 +1,8 @@
-#include "texts/lang_text.h"
 #include "app/main_window.h"
 #include "app/main_window_state.h"
 #include "kit/controls.h"
-#include "personal/personal_data.h"
+#include "personal/personal_engine.h"
+#include "texts/lang_text.h"
 
 #include <initializer_list>
 #include <string>

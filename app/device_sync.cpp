@@ -10,14 +10,6 @@ std::string DeviceSync::InternalRoot() const {
     return devices_.CurrentDevice().rootPath[0];
 }
 
-bool DeviceSync::Locked() const {
-    return !InternalRoot().empty() && devices_.CurrentDevice().Locked();
-}
-
-bool DeviceSync::CheckPassword(int mode) {
-    return devices_.CheckDevicePassword(mode);
-}
-
 void DeviceSync::WriteSyncMarker() {
     devices_.WriteSyncMarker();
 }

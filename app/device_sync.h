@@ -13,8 +13,6 @@ public:
     explicit DeviceSync(DeviceLink& devices) : devices_(devices) {}
 
     std::string InternalRoot() const override;
-    bool Locked() const override;
-    bool CheckPassword(int mode) override;
     void WriteSyncMarker() override;
     void DeleteSyncMarkers() override;
 

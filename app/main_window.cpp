@@ -4,21 +4,23 @@
 #include "app/controls/main_window_controls.h"
 #include "app/device_sync.h"
 #include "app/icon_files.h"
-#include "texts/ini_file.h"
 #include "app/input_method_selection.h"
-#include "texts/lang_text.h"
 #include "app/main_window_state.h"
 #include "app/registry_text.h"
 #include "app/startup_checks.h"
 #include "app/window_settings.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
-#include "storage/database_files.h"
-#include "personal/personal_data.h"
+#include "personal/editors/sync_page.h"
+#include "personal/personal_engine.h"
 #include "platform/input_methods.h"
 #include "platform/os_version.h"
 #include "platform/program_folder.h"
 #include "platform/shell_folders.h"
+#include "storage/database_files.h"
+#include "storage/text_conv.h"
+#include "texts/ini_file.h"
+#include "texts/lang_text.h"
 
 namespace zyntra {
 
@@ -29,8 +31,9 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     CreateMainWindowControls(controls_);
     devices_ = std::make_unique<DeviceLink>(controls_, ui_, platform_.volumes);
     deviceSync_ = std::make_unique<DeviceSync>(*devices_);
-    personal_ =
-        std::make_unique<PersonalData>(ui_, *deviceSync_, SyncPageControls::From(controls_));
+    personal_ = std::make_unique<PersonalEngine>(*deviceSync_, ui_.messages, ui_.pendingEvents);
+    syncPage_ =
+        std::make_unique<SyncPage>(SyncPageControls::From(controls_), ui_, *personal_, *devices_);
     WireHandlers();
 }
 
@@ -43,11 +46,11 @@ Form& TdfmMain::MainForm() {
 void TdfmMain::WireHandlers() {
     MainForm().OnResize = [this] { FormResize(); };
     personal_->SetWeekdayNames([this](int w) { return state_->texts.weekdayNames.at(w); });
-    personal_->SetStatusRecordCountSink([this](int count) {
+    syncPage_->SetStatusRecordCountSink([this](int count) {
         state_->statusRecordCount = count;
         UpdateStatusLine();
     });
-    personal_->AttachHandlers();
+    syncPage_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
     mainPages.OnChange = [this, &mainPages] { state_->mainPage = mainPages.ActivePageIndex(); };
     controls_.Get<PageControl>("pgcPIMPage").OnChange = [this] { state_->mainPage = 1; };
@@ -141,8 +144,8 @@ bool TdfmMain::FormCreate() {
     s.computerPath = "0";
     s.devicePath = "0";
     ShowStartPages();
-    personal_->SetSystemLanguage(systemLanguage_);
-    personal_->ResetAllLists();
+    personal_->SetInterfaceCharset(InterfaceCharset(systemLanguage_));
+    personal_->Lists().ResetAllLists();
     SetDefaultSyncSelection();
     SetDefaultUserDictionaryView();
     devices_->devCount = 0;
@@ -191,7 +194,7 @@ void TdfmMain::FormResize() {
 }
 
 bool TdfmMain::FormClose() {
-    return personal_->OfferBackupOnClose();
+    return syncPage_->OfferBackupOnClose();
 }
 
 void TdfmMain::FormDestroy() {

@@ -11,7 +11,8 @@ namespace zyntra {
 
 class DeviceLink;
 class DeviceSync;
-class PersonalData;
+class PersonalEngine;
+class SyncPage;
 class InputMethods;
 class Registry;
 class SpecialFolders;
@@ -53,7 +54,10 @@ public:
     PlatformServices& Platform() { return platform_; }
     // The device table, content index, sync marker and password check.
     DeviceLink& Devices() { return *devices_; }
-    PersonalData& Personal() { return *personal_; }
+    // The personal data in memory and the runs that move it.
+    PersonalEngine& Personal() { return *personal_; }
+    // The synchronisation page's handlers: sync, backup, restore, the close prompt.
+    SyncPage& Sync() { return *syncPage_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -117,7 +121,8 @@ private:
     std::unique_ptr<State> state_;
     std::unique_ptr<DeviceLink> devices_;
     std::unique_ptr<DeviceSync> deviceSync_;
-    std::unique_ptr<PersonalData> personal_;
+    std::unique_ptr<PersonalEngine> personal_;
+    std::unique_ptr<SyncPage> syncPage_;
 };
 
 } // namespace zyntra

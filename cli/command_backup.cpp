@@ -1,32 +1,24 @@
 #include "cli/cli_app.h"
 #include "cli/commands.h"
-#include "kit/controls.h"
+#include "personal/personal_engine.h"
 #include "storage/database_files.h"
-#include "personal/personal_data.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
 namespace zyntra {
-namespace {
-
-void SelectEverything(TdfmMain& window) {
-    CheckList& kinds = window.Controls().Get<CheckList>("clbSyncData");
-    for (int i = 0; i < kinds.ItemCount(); ++i)
-        kinds.SetChecked(i, true);
-}
-
-} // namespace
 
 int RunBackup(CliApp& app, const CommandArgs&) {
     if (std::optional<int> refused = app.RequireUnlockedDevice())
         return *refused;
-    PersonalData& personal = app.Window().Personal();
-    SelectEverything(app.Window());
-    personal.LoadPersonalData(false);
+    PersonalEngine& personal = app.Window().Personal();
+    personal.Load(RunTarget::Device, DataSelection::All());
     if (app.TakeLowLevelFailure())
         return kExitFailed;
-    personal.sbBackupClick();
-    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    const RunReport report = personal.Backup();
+    app.Window().Ui().messages.Show(
+        LangText(report.copiesSucceeded ? "SM_ExportOK" : "SM_ExportNG"));
+    return report.copiesSucceeded && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
 }
 
 int RunRestore(CliApp& app, const CommandArgs&) {
@@ -40,14 +32,15 @@ int RunRestore(CliApp& app, const CommandArgs&) {
     }
     if (!app.PersonalDatabasesReadable(BackupPath))
         return kExitFailed;
-    PersonalData& personal = app.Window().Personal();
-    personal.sbRestoreClick();
-    if (personal.SyncResult() != 1 || app.TakeLowLevelFailure())
+    PersonalEngine& personal = app.Window().Personal();
+    const RunReport restored = personal.Restore();
+    if (restored.restoredAnything)
+        app.Window().Ui().messages.Show(LangText("SM_ImportOK"));
+    if (!restored.copiesSucceeded || app.TakeLowLevelFailure())
         return kExitFailed;
-    SelectEverything(app.Window());
-    app.Window().Controls().Get<RadioButton>("rbSync1").SetChecked(true);
-    personal.sbSyncClick();
-    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    const RunReport synced = personal.Synchronize(DataSelection::All(), SyncMode::MemoryWins);
+    app.Window().Ui().messages.Show(LangText(synced.copiesSucceeded ? "SM_SyncOK" : "SM_SyncNG"));
+    return synced.copiesSucceeded && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
 }
 
 } // namespace zyntra

@@ -2,10 +2,10 @@
 #include "cli/commands.h"
 #include "cli/record_format.h"
 #include "cli/record_table.h"
-#include "kit/controls.h"
+#include "personal/personal_engine.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
-#include "personal/personal_data.h"
+#include "texts/lang_text.h"
 
 #include <cstdio>
 #include <ctime>
@@ -27,13 +27,6 @@ std::optional<RecordFormat> FormatByName(const std::string& name) {
     if (name == "csv")
         return RecordFormat::Csv;
     return std::nullopt;
-}
-
-// Only the kind's entry of the data selection is checked.
-void SelectOnly(TdfmMain& window, RecordKind kind) {
-    CheckList& kinds = window.Controls().Get<CheckList>("clbSyncData");
-    for (int i = 0; i < kinds.ItemCount(); ++i)
-        kinds.SetChecked(i, i == SelectionItemOf(kind));
 }
 
 // The backup copied over the working copies, as a restore would start.
@@ -67,11 +60,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
-const char* SyncButtonOfMode(const std::string& mode) {
-    return mode == "memory"   ? "rbSync1"
-           : mode == "device" ? "rbSync2"
-           : mode == "both"   ? "rbSync3"
-                              : nullptr;
+std::optional<SyncMode> SyncModeByName(const std::string& mode) {
+    if (mode == "memory")
+        return SyncMode::MemoryWins;
+    if (mode == "device")
+        return SyncMode::DatabaseWins;
+    if (mode == "both")
+        return SyncMode::KeepBoth;
+    return std::nullopt;
 }
 
 std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
@@ -92,7 +88,7 @@ std::optional<std::string> CheckExport(const CommandArgs& args) {
 }
 
 std::optional<std::string> CheckImport(const CommandArgs& args) {
-    if (SyncButtonOfMode(args.Option("--mode", "both")) == nullptr)
+    if (!SyncModeByName(args.Option("--mode", "both")))
         return "unknown mode " + args.Option("--mode", "both");
     return CheckKindAndFormat(args);
 }
@@ -101,12 +97,11 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
     const std::string from = args.Option("--from", "device");
-    PersonalData& personal = app.Window().Personal();
+    PersonalEngine& personal = app.Window().Personal();
     if (from == "device") {
         if (std::optional<int> refused = app.RequireUnlockedDevice())
             return *refused;
-        SelectOnly(app.Window(), kind);
-        personal.LoadPersonalData(false);
+        personal.Load(RunTarget::Device, DataSelection::Only(kind));
     } else {
         if (!Exists(BackupPath(1))) {
             app.Error("there is no backup in " + BackupPath(1));
@@ -116,7 +111,7 @@ int RunExport(CliApp& app, const CommandArgs& args) {
             return kExitFailed;
         if (!CopyBackupToWorkingCopies(app))
             return kExitFailed;
-        personal.LoadPersonalData(true);
+        personal.Load(RunTarget::WorkingCopies, DataSelection::All());
     }
     if (app.TakeLowLevelFailure())
         return kExitFailed;
@@ -129,7 +124,7 @@ int RunExport(CliApp& app, const CommandArgs& args) {
 int RunImport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
-    const char* button = SyncButtonOfMode(args.Option("--mode", "both"));
+    const SyncMode mode = *SyncModeByName(args.Option("--mode", "both"));
     std::optional<std::string> text = ReadWholeFile(args.positional[1]);
     if (!text) {
         app.Error("cannot read " + args.positional[1]);
@@ -142,17 +137,16 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     }
     if (std::optional<int> refused = app.RequireUnlockedDevice())
         return *refused;
-    PersonalData& personal = app.Window().Personal();
+    PersonalEngine& personal = app.Window().Personal();
     std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.Codec(),
                                       Stamp("%Y/%m/%d"), Stamp("%Y-%m-%d %H:%M:%S"));
     if (!error.empty()) {
         app.Error(args.positional[1] + ": " + error);
         return kExitFailed;
     }
-    SelectOnly(app.Window(), kind);
-    app.Window().Controls().Get<RadioButton>(button).SetChecked(true);
-    personal.sbSyncClick();
-    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    const RunReport report = personal.Synchronize(DataSelection::Only(kind), mode);
+    app.Window().Ui().messages.Show(LangText(report.copiesSucceeded ? "SM_SyncOK" : "SM_SyncNG"));
+    return report.copiesSucceeded && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
 }
 
 } // namespace zyntra

@@ -1,87 +1,76 @@
-#include "texts/lang_text.h"
+#include "personal/personal_engine.h"
+#include "personal/run_targets.h"
 #include "storage/database_copy.h"
-#include "storage/database_files.h"
-#include "personal/personal_data.h"
 
 #include <filesystem>
 
 namespace zyntra {
 namespace {
 
-bool Exists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+// The working copies as the templates are, each slot whose template is there. A copy that
+// fails leaves the old working copy; the backup goes on, and the report names the file.
+void ResetWorkingCopiesFromTemplates(RunReport& report) {
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
+        if (RegularFileExists(TemplatePath(slot)) &&
+            !CopyDatabaseFile(TemplatePath(slot), WorkingCopyPath(slot)))
+            report.failedFiles.push_back(
+                {ProgramFolderName(WorkingCopyPath(slot)), "could not be reset from its template"});
 }
 
-// The working copies as the templates are, each slot whose template is there.
-void ResetWorkingCopiesFromTemplates() {
-    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
-        if (Exists(TemplatePath(slot)))
-            CopyDatabaseFile(TemplatePath(slot), WorkingCopyPath(slot));
+bool BackUpWorkingCopies(RunReport& report) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(BackupPath(1)).parent_path(), error);
+    bool copied = true;
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
+        if (RegularFileExists(WorkingCopyPath(slot)) &&
+            !CopyDatabaseFile(WorkingCopyPath(slot), BackupPath(slot))) {
+            copied = false;
+            report.failedFiles.push_back(
+                {ProgramFolderName(BackupPath(slot)), "could not be copied from its working copy"});
+        }
+    }
+    return copied;
 }
 
 } // namespace
 
-bool PersonalData::BackUpWorkingCopies() {
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(BackupPath(1)).parent_path(), error);
-    bool copied = true;
-    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
-        if (Exists(WorkingCopyPath(slot)) &&
-            !CopyDatabaseFile(WorkingCopyPath(slot), BackupPath(slot)))
-            copied = false;
-    return copied;
+RunReport PersonalEngine::Backup() {
+    if (Running())
+        return Refused();
+    RunScope run(runDepth_);
+    RunReport report;
+    ResetWorkingCopiesFromTemplates(report);
+    SaveInto(RunTarget::WorkingCopies, DataSelection::All(), SyncMode::KeepBoth, report);
+    LoadInto(RunTarget::WorkingCopies, DataSelection::All(), report);
+    // copiesSucceeded already says whether the working copies were written whole: one that was
+    // not would put an old backup's data in its place.
+    if (!BackUpWorkingCopies(report))
+        report.copiesSucceeded = false;
+    return report;
 }
 
-void PersonalData::sbBackupClick() {
+RunReport PersonalEngine::Restore() {
     if (Running())
-        return;
-    bool backedUp = false;
-    {
-        RunScope run(*this);
-        WaitCursorScope wait(ui_.waitCursor);
-        ResetWorkingCopiesFromTemplates();
-        syncMode_ = 2;
-        syncResult_ = 1;
-        SavePersonalData(true);
-        LoadPersonalData(true);
-        // A working copy that could not be written would put an old backup's data in its place.
-        backedUp = syncResult_ == 1;
-        backedUp = BackUpWorkingCopies() && backedUp;
-    }
-    ui_.messages.Show(LangText(backedUp ? "SM_ExportOK" : "SM_ExportNG"));
-}
-
-void PersonalData::sbRestoreClick() {
-    if (Running())
-        return;
-    bool restored = false;
-    {
-        RunScope run(*this);
-        WaitCursorScope wait(ui_.waitCursor);
-        for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
-            if (Exists(BackupPath(slot)) &&
-                CopyDatabaseFile(BackupPath(slot), WorkingCopyPath(slot)))
-                restored = true;
-        if (restored) {
-            syncMode_ = 0;
-            syncResult_ = 1;
-            SavePersonalData(true);
-            LoadPersonalData(true);
+        return Refused();
+    RunScope run(runDepth_);
+    RunReport report;
+    report.restoredAnything = false;
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
+        if (!RegularFileExists(BackupPath(slot)))
+            continue;
+        if (CopyDatabaseFile(BackupPath(slot), WorkingCopyPath(slot))) {
+            report.restoredAnything = true;
+        } else {
+            report.copiesSucceeded = false;
+            report.failedFiles.push_back(
+                {ProgramFolderName(BackupPath(slot)), "could not be copied to its working copy"});
         }
     }
-    if (restored)
-        ui_.messages.Show(LangText("SM_ImportOK"));
-}
-
-bool PersonalData::OfferBackupOnClose() {
-    if (Running())
-        return false;
-    if (!lists_.AnyRecords())
-        return true;
-    if (ui_.question.AskCaptioned("Zyntra", LangText("SM_NeedToExportData")))
-        sbBackupClick();
-    return true;
+    if (report.restoredAnything) {
+        SaveInto(RunTarget::WorkingCopies, DataSelection::All(), SyncMode::MemoryWins, report);
+        LoadInto(RunTarget::WorkingCopies, DataSelection::All(), report);
+    }
+    return report;
 }
 
 } // namespace zyntra

@@ -54,7 +54,10 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
                     return;
                 tableChecked = true;
             }
-            RunReported(context, CellUpdateStatement(cell, w * kClassPeriodCount + p + 1, texts));
+            // Every cell has its row: writing one counts as updating it, whatever the mode.
+            if (RunReported(context,
+                            CellUpdateStatement(cell, w * kClassPeriodCount + p + 1, texts)))
+                ++context.counts.updated;
         }
     }
 }

@@ -126,8 +126,9 @@ bool MergeEntries(WriterContext& context, const DictionaryVariant& variant,
         if (decision.action == MergeAction::Insert)
             decision.rowId = ++*lastRowid;
         run.Claim(decision.rowId);
-        if (decision.action != MergeAction::Skip)
-            RunReported(context, EntryStatement(variant, *entry, forms, decision));
+        if (decision.action == MergeAction::Skip ||
+            RunReported(context, EntryStatement(variant, *entry, forms, decision)))
+            Tally(context.counts, decision.outcome);
     }
     return true;
 }

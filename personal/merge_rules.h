@@ -1,5 +1,6 @@
 #pragma once
 
+#include "personal/run_report.h"
 #include "personal/text_forms.h"
 
 #include <set>
@@ -29,10 +30,17 @@ struct MatchedRow {
 
 enum class MergeAction { Insert, Update, Skip };
 
+// Why a decision was taken, for the counts of a run (KindCounts says what each one means).
+enum class MergeOutcome { Added, Updated, KeptTwice, LeftAlone, SkippedEqual };
+
 struct MergeDecision {
     MergeAction action = MergeAction::Insert;
     int rowId = 0; // the row an update writes, or the row a skipped record was found in
+    MergeOutcome outcome = MergeOutcome::Added;
 };
+
+// Counts one record under its outcome.
+void Tally(KindCounts& counts, MergeOutcome outcome);
 
 // The decisions of one writer run, record by record among the rows that reached the threshold
 // (in result order): none reached, insert; otherwise mode 0 updates, mode 1 skips, mode 2

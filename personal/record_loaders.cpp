@@ -36,6 +36,7 @@ void LoadRows(LoadContext& context, std::string_view countStatement, std::string
     for (int row = 0; row < *count; ++row) {
         ScopedQuery q(context.db);
         if (db_query(q, std::string(rowStatement) + std::to_string(row) + ", 1;") <= 0) {
+            ++context.unreadableRows;
             context.messages.Show(std::string(label) + " error, rec=" + std::to_string(row) + "\n");
             LetPendingEventsRun(context);
             continue;

@@ -25,6 +25,7 @@ struct LoadContext {
     std::vector<std::string>& readOnlyRecords;
     std::function<std::string(int weekday)> weekdayName;
     std::string classNoFormat; // the text of "SM_ClassNo"
+    int unreadableRows = 0;    // "... error, rec=N" shown
 };
 
 // Each list loader replaces its list with the table's rows, one query per row; a failed count

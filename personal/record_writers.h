@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personal/personal_records.h"
+#include "personal/run_report.h"
 
 struct sqlite3;
 
@@ -10,11 +11,14 @@ class MessageBox;
 
 // What a writer needs: the open slot-1 database (a scratch copy), the sync mode (0 memory wins,
 // 1 database wins, 2 both kept) and where failed statements are shown. The caller has opened the
-// converter from the interface charset to UTF-8.
+// converter from the interface charset to UTF-8. The writer adds what it did to the counts; a
+// record whose statement failed counts nowhere.
 struct WriterContext {
     sqlite3* db = nullptr;
     int syncMode = 2;
     MessageBox& messages;
+    KindCounts counts{};
+    int failedStatements = 0; // "* SQL error ..." shown
 };
 
 // Merge a list into its table record by record, in list order: insert, update the matching row

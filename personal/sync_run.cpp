@@ -1,11 +1,8 @@
-#include "texts/lang_text.h"
-#include "kit/controls.h"
-#include "storage/database_copy.h"
-#include "storage/database_files.h"
 #include "personal/dictionary_rebuild.h"
-#include "personal/personal_data.h"
-#include "personal/sync_device.h"
+#include "personal/personal_engine.h"
+#include "personal/run_targets.h"
 #include "platform/file_attributes.h"
+#include "storage/database_copy.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
 
@@ -35,42 +32,64 @@ void RemoveFile(const std::string& path) {
     std::filesystem::remove(path, error);
 }
 
+const char* OpenFailureReason(ScratchCopy taken) {
+    switch (taken) {
+    case ScratchCopy::TargetMissing:
+        return "is missing";
+    case ScratchCopy::CopyFailed:
+        return "could not be copied";
+    default:
+        return "could not be opened";
+    }
+}
+
 std::string OpenFailedText(const std::string& shownName) {
     return "db_open() failed, file=" + shownName + "\n";
 }
 
+void CopyBackFailed(const std::string& shownName, RunReport& report) {
+    report.copiesSucceeded = false;
+    report.failedFiles.push_back({shownName, "could not be replaced by its written copy"});
+}
+
 } // namespace
 
-bool PersonalData::WriteSlot1(const std::string& target, const std::string& shownName, bool all) {
+bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& shownName,
+                                DataSelection selection, SyncMode mode, RunReport& report) {
     const std::string scratch = ScratchCopyPath(1);
     ScratchCopy taken = TakeScratchCopy(target, scratch);
     if (taken != ScratchCopy::Taken)
-        syncResult_ = 0;
+        report.copiesSucceeded = false;
     sqlite3* db = taken == ScratchCopy::Taken ? OpenExistingDatabase(scratch) : nullptr;
     if (db == nullptr) {
-        syncResult_ = 0;
-        ui_.messages.Show(OpenFailedText(shownName));
+        report.copiesSucceeded = false;
+        ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailureReason(taken)}, report);
         RemoveFile(scratch);
         return false;
     }
-    WriterContext context{db, syncMode_, ui_.messages};
-    if (Includes(RecordKind::AddressBook, all))
-        WriteAddressBook(context, lists_.AddrList);
-    if (Includes(RecordKind::Schedule, all))
-        WriteSchedule(context, lists_.ScheList);
-    if (Includes(RecordKind::ToDo, all))
-        WriteToDo(context, lists_.ToDoList);
-    if (Includes(RecordKind::ClassTable, all))
-        WriteClassTable(context, lists_.classGrid);
+    WriterContext context{.db = db, .syncMode = static_cast<int>(mode), .messages = messages_};
+    auto write = [&](RecordKind kind, auto writer, const auto& list) {
+        if (!selection.Includes(kind))
+            return;
+        context.counts = {};
+        writer(context, list);
+        report.Of(kind) = context.counts;
+    };
+    write(RecordKind::AddressBook, WriteAddressBook, lists_.AddrList);
+    write(RecordKind::Schedule, WriteSchedule, lists_.ScheList);
+    write(RecordKind::ToDo, WriteToDo, lists_.ToDoList);
+    write(RecordKind::ClassTable, WriteClassTable, lists_.classGrid);
+    report.failedStatements += context.failedStatements;
     db_close(db);
     if (!CopyDatabaseFile(scratch, target))
-        syncResult_ = 0;
+        CopyBackFailed(shownName, report);
     RemoveFile(scratch);
     return true;
 }
 
-void PersonalData::WriteDictionary(int slot, const std::string& target,
-                                   const std::string& shownName) {
+void PersonalEngine::WriteDictionary(int slot, const std::string& target,
+                                     const std::string& shownName, SyncMode mode,
+                                     RunReport& report) {
     const std::string scratch = ScratchCopyPath(slot);
     // A missing dictionary starts as an empty database; the rebuild gives it its table.
     ScratchCopy taken = TakeScratchCopy(target, scratch);
@@ -78,71 +97,73 @@ void PersonalData::WriteDictionary(int slot, const std::string& target,
                   : taken == ScratchCopy::Taken    ? OpenExistingDatabase(scratch)
                                                    : db_open(scratch);
     if (db == nullptr) {
-        syncResult_ = 0;
-        ui_.messages.Show(OpenFailedText(shownName));
+        report.copiesSucceeded = false;
+        ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailureReason(taken)}, report);
         RemoveFile(scratch);
         return;
     }
-    WriterContext context{db, syncMode_, ui_.messages};
-    bool rebuilt = slot == 2 ? RebuildECUser(context, lists_.ECUserList)
-                             : RebuildCEUser(context, lists_.CEUserList);
+    WriterContext context{.db = db, .syncMode = static_cast<int>(mode), .messages = messages_};
+    const bool rebuilt = slot == 2 ? RebuildECUser(context, lists_.ECUserList)
+                                   : RebuildCEUser(context, lists_.CEUserList);
+    report.Of(slot == 2 ? RecordKind::ECUser : RecordKind::CEUser) = context.counts;
+    report.failedStatements += context.failedStatements;
     db_close(db);
     // A rebuild that failed half-way must not replace the dictionary.
-    if (!rebuilt || !CopyDatabaseFile(scratch, target))
-        syncResult_ = 0;
+    if (!rebuilt) {
+        report.copiesSucceeded = false;
+        report.failedFiles.push_back({shownName, "the rebuild failed and was rolled back"});
+    } else if (!CopyDatabaseFile(scratch, target)) {
+        CopyBackFailed(shownName, report);
+    }
     RemoveFile(scratch);
 }
 
-void PersonalData::SavePersonalData(bool toWorkingCopies) {
-    const std::string root = device_.InternalRoot();
-    if (!toWorkingCopies && root.empty())
-        return;
-    RunScope run(*this);
-    auto target = [&](int slot) {
-        return toWorkingCopies ? WorkingCopyPath(slot) : DeviceDatabasePath(root, slot);
-    };
-    auto shown = [&](int slot) {
-        return std::string(toWorkingCopies ? "backup/" : "Secretary/") +
-               GetDatabaseSlot(slot).deviceFileName;
-    };
-    // Without a converter every text would be written empty.
-    if (conv_open(InterfaceCharset(systemLanguage_), "UTF-8") < 0) {
-        syncResult_ = 0;
+RunReport PersonalEngine::Save(RunTarget to, DataSelection selection, SyncMode mode) {
+    if (Running() || (to == RunTarget::Device && !DeviceConnected()))
+        return Refused();
+    RunScope run(runDepth_);
+    RunReport report;
+    SaveInto(to, selection, mode, report);
+    return report;
+}
+
+void PersonalEngine::SaveInto(RunTarget to, DataSelection selection, SyncMode mode,
+                              RunReport& report) {
+    const std::string root = to == RunTarget::Device ? device_.InternalRoot() : std::string();
+    if (to == RunTarget::Device && root.empty()) {
+        report.noDevice = true;
         return;
     }
-    if (WriteSlot1(target(1), shown(1), toWorkingCopies) &&
-        Includes(RecordKind::ECUser, toWorkingCopies)) {
-        WriteDictionary(2, target(2), shown(2));
-        WriteDictionary(3, target(3), shown(3));
+    // Without a converter every text would be written empty.
+    if (conv_open(charset_.c_str(), "UTF-8") < 0) {
+        report.copiesSucceeded = false;
+        return;
+    }
+    if (WriteSlot1(TargetPath(to, root, 1), ShownName(to, 1), selection, mode, report) &&
+        selection.Includes(RecordKind::ECUser)) {
+        for (int slot : {2, 3})
+            WriteDictionary(slot, TargetPath(to, root, slot), ShownName(to, slot), mode, report);
     }
     conv_close();
 }
 
-void PersonalData::sbSyncClick() {
-    if (Running() || device_.InternalRoot().empty())
-        return;
-    if (device_.Locked() && !device_.CheckPassword(0))
-        return;
-    {
-        RunScope run(*this);
-        ui_.pendingEvents.ProcessPendingEvents();
-        const std::string root = device_.InternalRoot();
-        if (root.empty())
-            return;
-        WaitCursorScope wait(ui_.waitCursor);
-        device_.WriteSyncMarker();
-        syncMode_ = ModeFromButtons();
-        syncResult_ = 1;
-        const std::string pim = DeviceDatabasePath(root, 1);
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(pim, error) &&
-            !CopyDatabaseFile(WorkingCopyPath(1), pim))
-            syncResult_ = 0;
-        SavePersonalData(false);
-        LoadPersonalData(false);
-        device_.DeleteSyncMarkers();
+RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
+    const std::string root = device_.InternalRoot();
+    if (Running() || root.empty())
+        return Refused();
+    RunScope run(runDepth_);
+    RunReport report;
+    device_.WriteSyncMarker();
+    const std::string pim = DeviceDatabasePath(root, 1);
+    if (!RegularFileExists(pim) && !CopyDatabaseFile(WorkingCopyPath(1), pim)) {
+        report.copiesSucceeded = false;
+        report.failedFiles.push_back(
+            {ShownName(RunTarget::Device, 1), "could not be made from the working copy"});
     }
-    ui_.messages.Show(LangText(syncResult_ == 1 ? "SM_SyncOK" : "SM_SyncNG"));
+    SaveInto(RunTarget::Device, selection, mode, report);
+    LoadInto(RunTarget::Device, selection, report);
+    device_.DeleteSyncMarkers();
+    return report;
 }
 
 } // namespace zyntra

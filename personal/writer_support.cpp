@@ -10,6 +10,7 @@ bool RunReported(WriterContext& context, std::string_view statement) {
     db_free(q);
     if (rc >= 0)
         return true;
+    ++context.failedStatements;
     context.messages.Show(std::string("* SQL error, cmd=") + (q.sql != nullptr ? q.sql : "") +
                           ", rc=" + std::to_string(rc) + " (" + q.errmsg + ").\n");
     return false;

@@ -10,7 +10,7 @@
 namespace zyntra {
 
 // Runs a statement of a writer. A failure, also of a statement too long to run, shows
-// "* SQL error, cmd=%s, rc=%d (%s).\n"; the result is whether it ran.
+// "* SQL error, cmd=%s, rc=%d (%s).\n" and is counted; the result is whether it ran.
 bool RunReported(WriterContext& context, std::string_view statement);
 
 // The largest id of a table before the first insert: 0 for an empty table, nothing when the
@@ -53,11 +53,14 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
         if (decision.action == MergeAction::Insert)
             decision.rowId = ++*nextId;
         run.Claim(decision.rowId);
-        if (decision.action == MergeAction::Skip)
+        if (decision.action == MergeAction::Skip) {
+            Tally(context.counts, decision.outcome);
             continue;
-        RunReported(context, decision.action == MergeAction::Insert
-                                 ? Rules::InsertStatement(decision.rowId, *record, forms)
-                                 : Rules::UpdateStatement(decision.rowId, *record, forms));
+        }
+        if (RunReported(context, decision.action == MergeAction::Insert
+                                     ? Rules::InsertStatement(decision.rowId, *record, forms)
+                                     : Rules::UpdateStatement(decision.rowId, *record, forms)))
+            Tally(context.counts, decision.outcome);
     }
 }
 

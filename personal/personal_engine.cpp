@@ -1,0 +1,134 @@
+#include "personal/personal_engine.h"
+
+#include "kit/message_box.h"
+#include "personal/record_loaders.h"
+#include "personal/run_targets.h"
+#include "storage/db.h"
+#include "storage/text_conv.h"
+#include "texts/lang_text.h"
+
+#include <array>
+
+namespace zyntra {
+namespace {
+
+constexpr std::size_t kReadOnlyRecordsShown = 20;
+
+// The three databases a load reads, each closed by the end of the load.
+class LoadedDatabases {
+public:
+    LoadedDatabases(RunTarget from, const std::string& root) {
+        for (int slot = 1; slot <= 3; ++slot)
+            databases_[slot - 1] = OpenExistingDatabase(TargetPath(from, root, slot));
+    }
+    ~LoadedDatabases() {
+        for (int slot = 1; slot <= 3; ++slot)
+            Close(slot);
+    }
+    LoadedDatabases(const LoadedDatabases&) = delete;
+    LoadedDatabases& operator=(const LoadedDatabases&) = delete;
+
+    sqlite3* Slot(int slot) const { return databases_[slot - 1]; }
+    void Close(int slot) {
+        db_close(databases_[slot - 1]);
+        databases_[slot - 1] = nullptr;
+    }
+
+private:
+    std::array<sqlite3*, 3> databases_{};
+};
+
+std::string ReadOnlyMessage(const std::vector<std::string>& records) {
+    std::string text = "* read-only, texts not converted whole: ";
+    for (std::size_t i = 0; i < records.size() && i < kReadOnlyRecordsShown; ++i)
+        text += (i == 0 ? "" : ", ") + records[i];
+    if (records.size() > kReadOnlyRecordsShown)
+        text += ", ... (" + std::to_string(records.size()) + " records)";
+    return text + ".\n";
+}
+
+} // namespace
+
+PersonalEngine::PersonalEngine(SyncDevice& device, MessageBox& lowLevelMessages,
+                               PendingEvents& events)
+    : device_(device), messages_(lowLevelMessages), events_(events) {}
+
+void PersonalEngine::SetWeekdayNames(std::function<std::string(int)> names) {
+    weekdayNames_ = std::move(names);
+}
+
+RunReport PersonalEngine::Refused() const {
+    RunReport report;
+    report.busy = Running();
+    report.noDevice = !report.busy;
+    report.copiesSucceeded = false;
+    report.restoredAnything = false;
+    return report;
+}
+
+void PersonalEngine::ShowFailedFile(const std::string& message, FailedFile failed,
+                                    RunReport& report) {
+    messages_.Show(message);
+    report.failedFiles.push_back(std::move(failed));
+}
+
+RunReport PersonalEngine::Load(RunTarget from, DataSelection selection) {
+    if (Running() || (from == RunTarget::Device && !DeviceConnected()))
+        return Refused();
+    RunScope run(runDepth_);
+    RunReport report;
+    LoadInto(from, selection, report);
+    return report;
+}
+
+void PersonalEngine::LoadInto(RunTarget from, DataSelection selection, RunReport& report) {
+    const std::string root = from == RunTarget::Device ? device_.InternalRoot() : std::string();
+    if (from == RunTarget::Device && root.empty()) {
+        report.noDevice = true;
+        return;
+    }
+    LoadedDatabases databases(from, root);
+    auto failed = [&](int slot) {
+        const std::string shown = ShownName(from, slot);
+        ShowFailedFile("open file=" + shown + " failed\n", {shown, "could not be opened"}, report);
+    };
+    if (databases.Slot(1) == nullptr) {
+        failed(1);
+        return;
+    }
+    // A handler run by pending events may change the charset; this load keeps its own.
+    const std::string charset = charset_;
+    conv_open("UTF-8", charset.c_str());
+    std::vector<std::string> readOnly;
+    LoadContext context{.db = databases.Slot(1),
+                        .messages = messages_,
+                        .pendingEvents = events_,
+                        .interfaceCharset = charset.c_str(),
+                        .readOnlyRecords = readOnly,
+                        .weekdayName = weekdayNames_,
+                        .classNoFormat = LangText("SM_ClassNo")};
+    using Loader = void (*)(LoadContext&, RecordLists&);
+    const Loader slot1Loaders[] = {LoadAddressBook, LoadSchedule, LoadToDo, LoadClassTable};
+    for (RecordKind kind :
+         {RecordKind::AddressBook, RecordKind::Schedule, RecordKind::ToDo, RecordKind::ClassTable})
+        if (selection.Includes(kind))
+            slot1Loaders[static_cast<int>(kind)](context, lists_);
+    databases.Close(1);
+    if (selection.Includes(RecordKind::ECUser)) {
+        const Loader dictionaryLoaders[] = {LoadECUser, LoadCEUser};
+        for (int slot : {2, 3}) {
+            context.db = databases.Slot(slot);
+            if (context.db == nullptr)
+                failed(slot);
+            else
+                dictionaryLoaders[slot - 2](context, lists_);
+        }
+    }
+    conv_close();
+    report.unreadableRows += context.unreadableRows;
+    if (!readOnly.empty())
+        messages_.Show(ReadOnlyMessage(readOnly));
+    report.readOnlyRecords.insert(report.readOnlyRecords.end(), readOnly.begin(), readOnly.end());
+}
+
+} // namespace zyntra

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "personal/personal_records.h"
+#include "personal/record_kind.h"
+#include "personal/run_report.h"
+#include "personal/sync_device.h"
+
+#include <functional>
+#include <string>
+
+namespace zyntra {
+
+class MessageBox;
+class PendingEvents;
+
+// Where a load reads and a save writes: the current device's databases, named "Secretary/..."
+// in the messages, or the working copies of the program folder, named "backup/...".
+enum class RunTarget { Device, WorkingCopies };
+
+// How a save treats a record whose key matches a row that differs from it.
+enum class SyncMode : int {
+    MemoryWins = 0,   // the row takes the record's values
+    DatabaseWins = 1, // the row stays; the reload brings its values into memory
+    KeepBoth = 2,     // the record is inserted beside the row
+};
+
+// The personal data in memory and everything that moves it: loading from the device or the
+// working copies, the writers, the synchronisation run, backup and restore. It knows no control
+// and no language text: the front end chooses the selection and the mode, checks the device's
+// password before a synchronisation, and turns the report into what the user sees.
+//
+// The fixed low-level lines ("open file=%s failed\n", "db_open() failed, file=%s\n",
+// "* SQL error, cmd=%s, rc=%d (%s).\n", "... error, rec=%d\n", the read-only line) go to the
+// message box it is given, and are counted in the report as well.
+//
+// Runs never nest: loads let pending events run, and whatever a handler starts then is refused
+// with a report whose busy flag is set.
+class PersonalEngine {
+public:
+    PersonalEngine(SyncDevice& device, MessageBox& lowLevelMessages, PendingEvents& events);
+
+    // The charset of the texts in memory: "BIG5", "GB2312", "ARMSCII-8" or "UTF-8". The
+    // databases always hold UTF-8. Until set, "ARMSCII-8".
+    void SetInterfaceCharset(std::string charset) { charset_ = std::move(charset); }
+    // The labels of loaded timetable cells, by weekday 0..6.
+    void SetWeekdayNames(std::function<std::string(int weekday)> names);
+
+    RecordLists& Lists() { return lists_; }
+    const RecordLists& Lists() const { return lists_; }
+
+    // A run or a load is going on.
+    bool Running() const { return runDepth_ > 0; }
+    // A usable device is connected: runs on the device have somewhere to go.
+    bool DeviceConnected() const { return !device_.InternalRoot().empty(); }
+
+    // Replaces the selected kinds in memory by what the databases hold. A database that cannot
+    // be opened leaves its kinds as they were; when it is PIM.db, nothing is loaded.
+    RunReport Load(RunTarget from, DataSelection selection);
+    // Merges the selected kinds into the databases, each through a scratch copy that replaces
+    // its database only when it was written whole. Nothing is ever deleted.
+    RunReport Save(RunTarget to, DataSelection selection, SyncMode mode);
+    // Marks the device, gives it the working copy of PIM.db when it has none, saves the
+    // selection to it, reloads the selection from it and removes the mark.
+    RunReport Synchronize(DataSelection selection, SyncMode mode);
+    // Resets the working copies from the templates, saves everything into them (both versions
+    // kept), reloads from them and copies them into backup/. copiesSucceeded is false when a
+    // working copy or a backup file could not be written.
+    RunReport Backup();
+    // Copies the backup files that exist over the working copies, merges memory into them
+    // (memory wins) and reloads everything from them. Without a backup file it does nothing
+    // and restoredAnything is false.
+    RunReport Restore();
+
+private:
+    // Marks a run for its lifetime.
+    class RunScope {
+    public:
+        explicit RunScope(int& depth) : depth_(depth) { ++depth_; }
+        ~RunScope() { --depth_; }
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        int& depth_;
+    };
+
+    RunReport Refused() const;
+    void LoadInto(RunTarget from, DataSelection selection, RunReport& report);
+    void SaveInto(RunTarget to, DataSelection selection, SyncMode mode, RunReport& report);
+    bool WriteSlot1(const std::string& target, const std::string& shownName,
+                    DataSelection selection, SyncMode mode, RunReport& report);
+    void WriteDictionary(int slot, const std::string& target, const std::string& shownName,
+                         SyncMode mode, RunReport& report);
+    void ShowFailedFile(const std::string& message, FailedFile failed, RunReport& report);
+
+    SyncDevice& device_;
+    MessageBox& messages_;
+    PendingEvents& events_;
+    RecordLists lists_;
+    std::string charset_ = "ARMSCII-8";
+    std::function<std::string(int)> weekdayNames_;
+    int runDepth_ = 0;
+};
+
+} // namespace zyntra

@@ -1,0 +1,10 @@
+#include "personal/run_report.h"
+
+namespace zyntra {
+
+bool RunReport::Clean() const {
+    return !busy && !noDevice && copiesSucceeded && failedFiles.empty() && failedStatements == 0 &&
+           unreadableRows == 0;
+}
+
+} // namespace zyntra

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "personal/record_kind.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zyntra {
+
+// What the writers did with the records of one kind. Every record written or passed by is
+// counted once, under the first of these that applies:
+struct KindCounts {
+    int added = 0;        // inserted: no row of its key was there
+    int updated = 0;      // a matched row written with memory's values (memory wins)
+    int keptTwice = 0;    // inserted beside rows of its key that differ (both kept, or the
+                          // matched rows already answered for other records of the run)
+    int leftAlone = 0;    // a differing matched row kept as the database has it (database wins)
+    int skippedEqual = 0; // an equal row was there already
+
+    int Total() const { return added + updated + keptTwice + leftAlone + skippedEqual; }
+    bool operator==(const KindCounts&) const = default;
+};
+
+// A database file a run could not open, copy, or rebuild.
+struct FailedFile {
+    std::string file;   // as the low-level messages name it: "Secretary/PIM.db", "backup/PIM.db"
+    std::string reason; // why, in a few words of English
+
+    bool operator==(const FailedFile&) const = default;
+};
+
+// What a load, save, synchronisation, backup or restore did. The low-level lines shown on the
+// way ("db_open() failed, ...", "* SQL error, ...", "... error, rec=N") are all counted here.
+struct RunReport {
+    // Another run was going on (a handler reached through pending events): nothing was done.
+    bool busy = false;
+    // No usable device was connected for a run on the device: nothing was done.
+    bool noDevice = false;
+    // Every copy the result depends on succeeded: what decides between the "OK" and the
+    // "NG" result of a synchronisation or a backup. A file in failedFiles that the run did
+    // not depend on (a slot that cannot be read) leaves it true.
+    bool copiesSucceeded = true;
+    // A restore that found no backup file did nothing.
+    bool restoredAnything = true;
+    std::vector<FailedFile> failedFiles;
+    int failedStatements = 0; // "* SQL error ..." shown
+    int unreadableRows = 0;   // "... error, rec=N" shown
+    // Records loaded read-only because a text could not be converted whole ("tele rec=3").
+    std::vector<std::string> readOnlyRecords;
+    // What the writers did, by RecordKind; loads count nothing.
+    std::array<KindCounts, kAllRecordKinds.size()> counts{};
+
+    KindCounts& Of(RecordKind kind) { return counts.at(static_cast<std::size_t>(kind)); }
+    const KindCounts& Of(RecordKind kind) const {
+        return counts.at(static_cast<std::size_t>(kind));
+    }
+
+    // Something was done, every copy succeeded, and no file, statement or row failed.
+    bool Clean() const;
+};
+
+} // namespace zyntra

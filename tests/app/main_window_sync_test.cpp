@@ -1,11 +1,11 @@
-#include "texts/lang_text.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
+#include "personal/personal_engine.h"
 #include "storage/database_files.h"
-#include "personal/personal_data.h"
 #include "tests/support/device_fixture.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/personal_db_fixture.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 

@@ -1,10 +1,10 @@
-#include "texts/lang_text.h"
 #include "app/main_window_state.h"
 #include "kit/controls.h"
+#include "personal/personal_engine.h"
 #include "storage/database_files.h"
-#include "personal/personal_data.h"
 #include "tests/support/charset.h"
 #include "tests/support/main_window_fixture.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 

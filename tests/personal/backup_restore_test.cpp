@@ -1,8 +1,7 @@
-#include "texts/lang_text.h"
 #include "personal/class_table.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
-#include "tests/personal/personal_data_fixture.h"
+#include "tests/personal/engine_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -14,7 +13,7 @@ using test::FileExists;
 using test::QueryRows;
 using test::ReadFile;
 
-class BackupRestoreTest : public test::PersonalDataTest {
+class BackupRestoreTest : public test::PersonalEngineTest {
 protected:
     void FillMemory() {
         AddAddress("Ann", "ann@example.org");
@@ -39,7 +38,7 @@ protected:
 
 TEST_F(BackupRestoreTest, ABackupOfEmptyMemoryEqualsTheTemplatesAndMakesItsFolder) {
     std::filesystem::remove_all(folder_.File("backup"));
-    data_->sbBackupClick();
+    RunReport report = engine_.Backup();
 
     for (int slot : {1, 4, 5})
         EXPECT_EQ(ReadFile(BackupPath(slot)), ReadFile(TemplatePath(slot))) << slot;
@@ -48,34 +47,38 @@ TEST_F(BackupRestoreTest, ABackupOfEmptyMemoryEqualsTheTemplatesAndMakesItsFolde
         EXPECT_EQ(Schema(BackupPath(slot)), Schema(TemplatePath(slot))) << slot;
         EXPECT_TRUE(test::ReadHeadwords(BackupPath(slot)).empty()) << slot;
     }
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_ExportOK")});
+    EXPECT_TRUE(report.Clean());
+    EXPECT_TRUE(ShownTexts().empty());
 }
 
 TEST_F(BackupRestoreTest, BackupClearRestoreBringsTheRecordsBack) {
     FillMemory();
     AddAddress("Ann", "ann@example.org"); // the same record twice is backed up once
-    data_->sbBackupClick();
-    EXPECT_EQ(data_->SyncMode(), 2);
+    RunReport backup = engine_.Backup();
+    EXPECT_EQ(backup.Of(RecordKind::AddressBook), (KindCounts{.added = 1, .skippedEqual = 1}));
     EXPECT_EQ(Lists().AddrList.size(), 1u);
     EXPECT_EQ(Lists().AddrList[0]->id, 1);
-    EXPECT_TRUE(controls_.Get<RadioButton>("rbSync3").Checked());
 
     ClearMemory();
+    // Memory wins what it holds differently from the backup.
+    AddToDo("2024/04/02", "Buy milk").priority = 2;
     ResetWorkingCopies();
-    data_->sbRestoreClick();
+    RunReport restore = engine_.Restore();
 
-    EXPECT_EQ(data_->SyncMode(), 0);
+    EXPECT_TRUE(restore.Clean());
+    EXPECT_TRUE(restore.restoredAnything);
+    EXPECT_EQ(restore.Of(RecordKind::ToDo), (KindCounts{.updated = 1}));
     ASSERT_EQ(Lists().AddrList.size(), 1u);
     EXPECT_EQ(Lists().AddrList[0]->email, "ann@example.org");
     ASSERT_EQ(Lists().ScheList.size(), 1u);
     EXPECT_EQ(Lists().ScheList[0]->content, "Dentist");
     ASSERT_EQ(Lists().ToDoList.size(), 1u);
+    EXPECT_EQ(Lists().ToDoList[0]->priority, 2);
     ASSERT_EQ(Lists().ECUserList.size(), 1u);
     EXPECT_EQ(Lists().ECUserList[0]->exp, "fruit");
     ASSERT_EQ(Lists().CEUserList.size(), 1u);
     EXPECT_EQ(Lists().classGrid[3][5].abbreviation, "Ma");
-    EXPECT_EQ(ShownTexts(),
-              (std::vector<std::string>{LangText("SM_ExportOK"), LangText("SM_ImportOK")}));
+    EXPECT_TRUE(ShownTexts().empty());
 }
 
 TEST_F(BackupRestoreTest, ARestoreWithOnlyTheFirstBackupKeepsTheOtherWorkingCopies) {
@@ -85,7 +88,7 @@ TEST_F(BackupRestoreTest, ARestoreWithOnlyTheFirstBackupKeepsTheOtherWorkingCopi
     AddECEntry("apple", "n.", "fruit");
     AddAddress("In memory");
 
-    data_->sbRestoreClick();
+    RunReport report = engine_.Restore();
 
     ASSERT_EQ(Lists().AddrList.size(), 2u);
     EXPECT_EQ(Lists().AddrList[0]->name, "Backed up");
@@ -94,12 +97,16 @@ TEST_F(BackupRestoreTest, ARestoreWithOnlyTheFirstBackupKeepsTheOtherWorkingCopi
     EXPECT_EQ(Lists().ECUserList[0]->storedHeadword, "apple");
     EXPECT_EQ(Lists().ECUserList[1]->storedHeadword, "kiwi");
     EXPECT_FALSE(FileExists(BackupPath(2)));
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_ImportOK")});
+    EXPECT_TRUE(report.restoredAnything);
+    EXPECT_TRUE(ShownTexts().empty());
 
     // Without any backup a restore does nothing at all.
     std::filesystem::remove(BackupPath(1));
-    ui_.messages.Clear();
-    data_->sbRestoreClick();
+    const std::string workingCopy = ReadFile(WorkingCopyPath(1));
+    report = engine_.Restore();
+    EXPECT_FALSE(report.restoredAnything);
+    EXPECT_EQ(report.Of(RecordKind::AddressBook).Total(), 0);
+    EXPECT_EQ(ReadFile(WorkingCopyPath(1)), workingCopy);
     EXPECT_TRUE(ShownTexts().empty());
     EXPECT_EQ(Lists().AddrList.size(), 2u);
 }
@@ -107,30 +114,52 @@ TEST_F(BackupRestoreTest, ARestoreWithOnlyTheFirstBackupKeepsTheOtherWorkingCopi
 TEST_F(BackupRestoreTest, ABackupThatCannotBeCopiedSaysSo) {
     FillMemory();
     SetCopyFaultHook([&](const std::string& target) { return target != BackupPath(3); });
-    data_->sbBackupClick();
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_ExportNG")});
+    RunReport report = engine_.Backup();
+    EXPECT_FALSE(report.copiesSucceeded);
+    EXPECT_EQ(report.failedFiles,
+              (std::vector<FailedFile>{
+                  {"backup/default-3.dat", "could not be copied from its working copy"}}));
     EXPECT_FALSE(FileExists(BackupPath(3)));
     EXPECT_EQ(test::ReadAddresses(BackupPath(1)).size(), 1u);
 }
 
-TEST_F(BackupRestoreTest, ClosingOffersABackupOnlyWhenSomethingIsInMemory) {
-    Lists().classGrid[0][0].abbreviation = "not a list";
-    EXPECT_TRUE(data_->OfferBackupOnClose());
-    EXPECT_TRUE(ui_.question.Asked().empty());
+TEST_F(BackupRestoreTest, AWorkingCopyThatCannotBeWrittenFailsTheBackupButNotATemplateReset) {
+    FillMemory();
+    // Slot 4 is only copied: a template that cannot replace its working copy is named, and
+    // the backup still holds a complete set.
+    SetCopyFaultHook([&](const std::string& target) { return target != WorkingCopyPath(4); });
+    RunReport report = engine_.Backup();
+    EXPECT_TRUE(report.copiesSucceeded);
+    EXPECT_EQ(
+        report.failedFiles,
+        (std::vector<FailedFile>{{"data/default-4.dat", "could not be reset from its template"}}));
+    EXPECT_FALSE(report.Clean());
 
-    AddToDo("2024/05/05", "Water plants");
-    ui_.question.QueueAnswer(false);
-    EXPECT_TRUE(data_->OfferBackupOnClose());
-    EXPECT_FALSE(FileExists(BackupPath(1)));
+    // The written copy of PIM.db cannot replace the working copy: the backup must not pass.
+    SetCopyFaultHook([&](const std::string& target) { return target != WorkingCopyPath(1); });
+    report = engine_.Backup();
+    EXPECT_FALSE(report.copiesSucceeded);
+    EXPECT_EQ(report.failedFiles.at(0).file, "data/default-1.dat");
+    EXPECT_EQ(report.failedFiles.at(1),
+              (FailedFile{"backup/PIM.db", "could not be replaced by its written copy"}));
+}
 
-    ui_.question.QueueAnswer(true);
-    EXPECT_TRUE(data_->OfferBackupOnClose());
-    ASSERT_EQ(ui_.question.Asked().size(), 2u);
-    EXPECT_EQ(ui_.question.Asked()[1].caption, "Zyntra");
-    EXPECT_EQ(ui_.question.Asked()[1].text, LangText("SM_NeedToExportData"));
-    auto tasks = test::ReadToDos(BackupPath(1));
-    ASSERT_EQ(tasks.size(), 1u);
-    EXPECT_EQ(tasks[0].content, "Water plants");
+TEST_F(BackupRestoreTest, ABackupFileThatCannotBeRestoredIsNamed) {
+    test::MakeDatabaseImage(BackupPath(1), 1);
+    test::InsertAddress(BackupPath(1), {1, "Backed up"});
+    test::MakeDatabaseImage(BackupPath(2), 2);
+    SetCopyFaultHook([&](const std::string& target) { return target != WorkingCopyPath(2); });
+    RunReport report = engine_.Restore();
+    EXPECT_TRUE(report.restoredAnything);
+    EXPECT_FALSE(report.copiesSucceeded);
+    // The dictionary that was not restored is still written, but cannot replace the working copy
+    // either: the hook refuses every copy to it.
+    EXPECT_EQ(report.failedFiles,
+              (std::vector<FailedFile>{
+                  {"backup/default-2.dat", "could not be copied to its working copy"},
+                  {"backup/ECDIY_Dict.db", "could not be replaced by its written copy"}}));
+    ASSERT_EQ(Lists().AddrList.size(), 1u);
+    EXPECT_EQ(Lists().AddrList[0]->name, "Backed up");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "kit/message_box.h"
 #include "personal/class_table.h"
-#include "tests/personal/personal_data_fixture.h"
+#include "tests/personal/engine_fixture.h"
 
 #include <gtest/gtest.h>
 

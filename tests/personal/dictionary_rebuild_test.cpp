@@ -1,6 +1,6 @@
 #include "kit/message_box.h"
 #include "personal/dictionary_rebuild.h"
-#include "tests/personal/personal_data_fixture.h"
+#include "tests/personal/engine_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

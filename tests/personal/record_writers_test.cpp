@@ -1,5 +1,5 @@
 #include "kit/message_box.h"
-#include "tests/personal/personal_data_fixture.h"
+#include "tests/personal/engine_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -269,7 +269,13 @@ TEST_F(RecordWritersTest, NoTextChangesWhatAStatementDoesAndOverlongOnesFailClea
     RecordList<ADDRESSBOOK> addresses;
     Append(addresses, Address("Long", "")).note = std::string(3000, 'n');
     Append(addresses, Address("Short", "s@example.org"));
-    Write(image, 0, addresses, WriteAddressBook);
+    {
+        test::WriterSession session(image, messages_, 0);
+        WriteAddressBook(session.Context(), addresses);
+        EXPECT_EQ(session.Context().failedStatements, 1);
+        // The record whose insert failed counts nowhere.
+        EXPECT_EQ(session.Context().counts, (KindCounts{.added = 1}));
+    }
     ASSERT_EQ(messages_.Shown().size(), 1u);
     const std::string& shown = messages_.Shown()[0].text;
     EXPECT_EQ(shown.rfind("* SQL error, cmd=insert into telephone values( 1, ", 0), 0u) << shown;

@@ -1,28 +1,27 @@
-#include "tests/personal/personal_data_fixture.h"
+#include "tests/personal/engine_fixture.h"
 
-#include "app/controls/main_window_controls.h"
-#include "texts/lang_text.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
-namespace zyntra::test {
+namespace zyntra {
 
-bool FakeSyncDevice::CheckPassword(int mode) {
-    ++passwordChecks;
-    std::string entered;
-    if (!typed.empty()) {
-        entered = typed.front();
-        typed.pop_front();
-    }
-    if (!entered.empty() && entered == password)
-        return true;
-    messages_.Show(LangText(mode == 0 ? "SM_PasswordIncorrectSync" : "SM_PasswordIncorrectShow"));
-    return false;
+void PrintTo(const KindCounts& c, std::ostream* out) {
+    *out << "{added " << c.added << ", updated " << c.updated << ", keptTwice " << c.keptTwice
+         << ", leftAlone " << c.leftAlone << ", skippedEqual " << c.skippedEqual << "}";
 }
+
+void PrintTo(const FailedFile& failed, std::ostream* out) {
+    *out << "{" << failed.file << ": " << failed.reason << "}";
+}
+
+} // namespace zyntra
+
+namespace zyntra::test {
 
 void FakeSyncDevice::WriteSyncMarker() {
     ++markersWritten;
@@ -33,64 +32,44 @@ void FakeSyncDevice::DeleteSyncMarkers() {
     std::filesystem::remove(root + "_sync.dat");
 }
 
-PersonalDataTest::PersonalDataTest() {
+PersonalEngineTest::PersonalEngineTest() {
     OpenLanguageFile(folder_.File("Lang.ini"));
-    CreateMainWindowControls(controls_);
     device_.root = deviceDir_.Path() + "internal/";
     WriteDeviceDatabases(device_.root);
-    data_ =
-        std::make_unique<PersonalData>(ui_.Services(), device_, SyncPageControls::From(controls_));
-    data_->AttachHandlers();
-    auto& kinds = controls_.Get<CheckList>("clbSyncData");
-    for (int kind = 0; kind < kinds.ItemCount(); ++kind)
-        kinds.SetChecked(kind, true);
-    ChooseMode(2);
 }
 
-PersonalDataTest::~PersonalDataTest() {
+PersonalEngineTest::~PersonalEngineTest() {
     SetCopyFaultHook({});
     CloseLanguageFile();
 }
 
-void PersonalDataTest::ChooseMode(int mode) {
-    controls_.Get<RadioButton>("rbSync" + std::to_string(mode + 1)).SetChecked(true);
-}
-
-void PersonalDataTest::SelectOnly(std::initializer_list<RecordKind> kinds) {
-    auto& list = controls_.Get<CheckList>("clbSyncData");
-    for (int item = 0; item < list.ItemCount(); ++item)
-        list.SetChecked(item, false);
-    for (RecordKind kind : kinds)
-        list.SetChecked(SelectionItemOf(kind), true);
-}
-
-std::string PersonalDataTest::DevicePath(int slot) const {
+std::string PersonalEngineTest::DevicePath(int slot) const {
     return DeviceDatabasePath(device_.root, slot);
 }
 
-std::vector<std::string> PersonalDataTest::ShownTexts() const {
+std::vector<std::string> PersonalEngineTest::ShownTexts() const {
     std::vector<std::string> texts;
     for (const ShownMessage& shown : ui_.messages.Shown())
         texts.push_back(shown.text);
     return texts;
 }
 
-bool PersonalDataTest::WasShown(const std::string& text) const {
+bool PersonalEngineTest::WasShown(const std::string& text) const {
     for (const std::string& shown : ShownTexts())
         if (shown == text)
             return true;
     return false;
 }
 
-ADDRESSBOOK& PersonalDataTest::AddAddress(const std::string& name, const std::string& email) {
+ADDRESSBOOK& PersonalEngineTest::AddAddress(const std::string& name, const std::string& email) {
     ADDRESSBOOK record;
     record.name = name;
     record.email = email;
     return Append(Lists().AddrList, std::move(record));
 }
 
-SCHEDULE& PersonalDataTest::AddSchedule(const std::string& date, const std::string& start,
-                                        const std::string& content) {
+SCHEDULE& PersonalEngineTest::AddSchedule(const std::string& date, const std::string& start,
+                                          const std::string& content) {
     SCHEDULE record;
     record.date = date;
     record.start_time = start;
@@ -100,7 +79,7 @@ SCHEDULE& PersonalDataTest::AddSchedule(const std::string& date, const std::stri
     return Append(Lists().ScheList, std::move(record));
 }
 
-PLANS& PersonalDataTest::AddToDo(const std::string& date, const std::string& content) {
+PLANS& PersonalEngineTest::AddToDo(const std::string& date, const std::string& content) {
     PLANS record;
     record.date = date;
     record.content = content;
@@ -124,13 +103,13 @@ Entry MakeEntry(const std::string& headword, const std::string& type, const std:
 
 } // namespace
 
-ECUSER& PersonalDataTest::AddECEntry(const std::string& headword, const std::string& type,
-                                     const std::string& exp) {
+ECUSER& PersonalEngineTest::AddECEntry(const std::string& headword, const std::string& type,
+                                       const std::string& exp) {
     return Append(Lists().ECUserList, MakeEntry<ECUSER>(headword, type, exp));
 }
 
-CEUSER& PersonalDataTest::AddCEEntry(const std::string& headword, const std::string& type,
-                                     const std::string& exp) {
+CEUSER& PersonalEngineTest::AddCEEntry(const std::string& headword, const std::string& type,
+                                       const std::string& exp) {
     return Append(Lists().CEUserList, MakeEntry<CEUSER>(headword, type, exp));
 }
 

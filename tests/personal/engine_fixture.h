@@ -1,61 +1,57 @@
 #pragma once
 
-#include "kit/controls.h"
-#include "personal/personal_data.h"
+#include "kit/ui_services.h"
+#include "personal/personal_engine.h"
 #include "personal/record_writers.h"
 #include "personal/sync_device.h"
 #include "tests/support/personal_db_fixture.h"
 #include "tests/support/program_folder_fixture.h"
 
-#include <deque>
-#include <initializer_list>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 struct sqlite3;
 
+namespace zyntra {
+
+// Readable failures for the report's parts.
+void PrintTo(const KindCounts& counts, std::ostream* out);
+void PrintTo(const FailedFile& failed, std::ostream* out);
+
+} // namespace zyntra
+
 namespace zyntra::test {
 
-// The device side of a run over a temporary folder: its password is compared with typed ones
-// queued ahead, the marker is a real file.
+// The device side of a run over a temporary folder; the marker is a real file.
 class FakeSyncDevice : public SyncDevice {
 public:
-    explicit FakeSyncDevice(MessageBox& messages) : messages_(messages) {}
-
     std::string InternalRoot() const override { return root; }
-    bool Locked() const override { return locked; }
-    bool CheckPassword(int mode) override;
     void WriteSyncMarker() override;
     void DeleteSyncMarkers() override;
 
     std::string root;
-    bool locked = false;
-    std::string password;
-    std::deque<std::string> typed; // "" stands for Cancel
-    int passwordChecks = 0;
     int markersWritten = 0;
-
-private:
-    MessageBox& messages_;
 };
 
-// The personal data on the main window's controls, without peers, with a device whose
-// internal memory holds the five templates. All kinds are checked and rbSync3 is chosen, as
-// at start-up.
-class PersonalDataTest : public ProgramFolderTest {
+// The engine with headless services and a device whose internal memory holds the five
+// templates.
+class PersonalEngineTest : public ProgramFolderTest {
 protected:
-    PersonalDataTest();
-    ~PersonalDataTest() override;
+    PersonalEngineTest();
+    ~PersonalEngineTest() override;
 
-    // Mode 0, 1, 2 = rbSync1, rbSync2, rbSync3.
-    void ChooseMode(int mode);
-    void SelectOnly(std::initializer_list<RecordKind> kinds);
+    RunReport Sync(SyncMode mode = SyncMode::KeepBoth,
+                   DataSelection selection = DataSelection::All()) {
+        return engine_.Synchronize(selection, mode);
+    }
+    RunReport LoadFromDevice() { return engine_.Load(RunTarget::Device, DataSelection::All()); }
     std::string DevicePath(int slot) const;
     std::vector<std::string> ShownTexts() const;
     bool WasShown(const std::string& text) const;
 
-    RecordLists& Lists() { return data_->Lists(); }
+    RecordLists& Lists() { return engine_.Lists(); }
     ADDRESSBOOK& AddAddress(const std::string& name, const std::string& email = "");
     SCHEDULE& AddSchedule(const std::string& date, const std::string& start,
                           const std::string& content);
@@ -66,10 +62,9 @@ protected:
                        const std::string& exp);
 
     HeadlessUiServices ui_;
-    ControlSet controls_;
     TempDir deviceDir_;
-    FakeSyncDevice device_{ui_.messages};
-    std::unique_ptr<PersonalData> data_;
+    FakeSyncDevice device_;
+    PersonalEngine engine_{device_, ui_.messages, ui_.pendingEvents};
 };
 
 // A database opened through the program's own layer, with the converter open towards UTF-8,

@@ -1,0 +1,235 @@
+#include "app/main_window_state.h"
+#include "device/device_link.h"
+#include "kit/controls.h"
+#include "personal/editors/sync_page.h"
+#include "personal/personal_engine.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
+#include "tests/support/device_fixture.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/personal_db_fixture.h"
+#include "texts/lang_text.h"
+
+#include <filesystem>
+#include <initializer_list>
+
+namespace zyntra {
+namespace {
+
+using test::FileExists;
+using test::ReadFile;
+
+// The synchronisation page's handlers in the window model, on one plugged-in device.
+class SyncPageTest : public ::testing::Test {
+protected:
+    ~SyncPageTest() override { SetCopyFaultHook({}); }
+
+    void Start(const InfoHeader& header = test::DeviceHeader("A1", DriveKind::InternalMemory)) {
+        internal_ = drives_.AddInternalMemory("internal", header);
+        ASSERT_TRUE(harness_.Create());
+        harness_.ui.messages.Clear();
+    }
+
+    template <class T> T& Get(const char* name) {
+        return harness_.Window().Controls().Get<T>(name);
+    }
+    SyncPage& Page() { return harness_.Window().Sync(); }
+    RecordLists& Lists() { return harness_.Window().Personal().Lists(); }
+    std::string DevicePath(int slot) const { return DeviceDatabasePath(internal_, slot); }
+
+    std::vector<std::string> ShownTexts() const {
+        std::vector<std::string> texts;
+        for (const ShownMessage& shown : harness_.ui.messages.Shown())
+            texts.push_back(shown.text);
+        return texts;
+    }
+
+    ADDRESSBOOK& AddAddress(const std::string& name, const std::string& email) {
+        auto record = std::make_unique<ADDRESSBOOK>();
+        record->name = name;
+        record->email = email;
+        Lists().AddrList.push_back(std::move(record));
+        return *Lists().AddrList.back();
+    }
+
+    // Mode 0, 1, 2 = rbSync1, rbSync2, rbSync3.
+    void ChooseMode(int mode) {
+        harness_.Window()
+            .Controls()
+            .Get<RadioButton>("rbSync" + std::to_string(mode + 1))
+            .SetChecked(true);
+    }
+
+    void SelectOnly(std::initializer_list<RecordKind> kinds) {
+        auto& list = Get<CheckList>("clbSyncData");
+        for (int item = 0; item < list.ItemCount(); ++item)
+            list.SetChecked(item, false);
+        for (RecordKind kind : kinds)
+            list.SetChecked(SelectionItemOf(kind), true);
+    }
+
+    test::MainWindowHarness harness_;
+    test::FixtureDrives drives_{harness_.volumes};
+    std::string internal_;
+};
+
+TEST_F(SyncPageTest, SyncRunsTheCheckedKindsInTheModeOfTheRadioButtons) {
+    Start();
+    test::InsertAddress(DevicePath(1), {1, "Ann", 0, "device@example.org"});
+    test::InsertSchedule(DevicePath(1), {1, "2024/02/01", "08:00", "09:00", "Device's", 0, -1});
+    SelectOnly({RecordKind::AddressBook});
+    struct Case {
+        int button;
+        KindCounts counts;
+        std::size_t rows;
+    };
+    for (const Case& c :
+         {Case{1, {.leftAlone = 1}, 1}, Case{0, {.updated = 1}, 1}, Case{2, {.keptTwice = 1}, 2}}) {
+        Lists().ResetAllLists();
+        AddAddress("Ann", "memory" + std::to_string(c.button) + "@example.org");
+        ChooseMode(c.button);
+        const std::size_t cursorShapes = harness_.ui.waitCursor.History().size();
+
+        Get<SpeedButton>("sbSync").Click();
+
+        EXPECT_EQ(Page().LastReport().Of(RecordKind::AddressBook), c.counts) << c.button;
+        EXPECT_EQ(test::ReadAddresses(DevicePath(1)).size(), c.rows) << c.button;
+        EXPECT_EQ(ShownTexts().back(), LangText("SM_SyncOK"));
+        const auto& history = harness_.ui.waitCursor.History();
+        EXPECT_EQ(std::vector<CursorShape>(history.begin() + cursorShapes, history.end()),
+                  (std::vector<CursorShape>{CursorShape::Wait, CursorShape::Default}));
+    }
+    EXPECT_EQ(test::ReadAddresses(DevicePath(1))[0].email, "memory0@example.org");
+    EXPECT_EQ(test::ReadSchedules(DevicePath(1)).size(), 1u);
+    EXPECT_TRUE(Lists().ScheList.empty());
+    EXPECT_EQ(ShownTexts().size(), 3u);
+    EXPECT_FALSE(FileExists(internal_ + "_sync.dat"));
+    EXPECT_TRUE(Get<Control>("tabSyncSet").Enabled());
+}
+
+TEST_F(SyncPageTest, ALockedDeviceRunsOnlyWithItsPassword) {
+    Start(test::LockedDeviceHeader("A1", DriveKind::InternalMemory, "1234"));
+    AddAddress("Ann", "ann@example.org");
+    const std::string before = ReadFile(DevicePath(1));
+    harness_.ui.passwordDialog.QueuePassword("9999");
+    harness_.ui.passwordDialog.QueueCancel();
+
+    Page().sbSyncClick(); // wrong
+    Page().sbSyncClick(); // cancelled
+    EXPECT_EQ(ReadFile(DevicePath(1)), before);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>(2, LangText("SM_PasswordIncorrectSync")));
+    EXPECT_EQ(Lists().AddrList.size(), 1u);
+
+    harness_.ui.passwordDialog.QueuePassword("1234");
+    Page().sbSyncClick();
+    EXPECT_EQ(harness_.ui.passwordDialog.Shown().size(), 3u);
+    EXPECT_EQ(test::ReadAddresses(DevicePath(1)).size(), 1u);
+    EXPECT_EQ(ShownTexts().back(), LangText("SM_SyncOK"));
+}
+
+TEST_F(SyncPageTest, AFailedCopyShowsItsLineAndThenSyncNG) {
+    Start();
+    AddAddress("Ann", "ann@example.org");
+    const std::string before = ReadFile(DevicePath(1));
+    SetCopyFaultHook([](const std::string& target) { return target != ScratchCopyPath(1); });
+
+    Get<SpeedButton>("sbSync").Click();
+
+    EXPECT_EQ(ReadFile(DevicePath(1)), before);
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"db_open() failed, file=Secretary/PIM.db\n",
+                                                      LangText("SM_SyncNG")}));
+    EXPECT_FALSE(FileExists(internal_ + "_sync.dat"));
+}
+
+TEST_F(SyncPageTest, APageSyncButtonOnlyShowsTheSyncPage) {
+    Start();
+    AddAddress("Ann", "ann@example.org");
+    auto& pages = Get<PageControl>("pgcDataSet");
+    for (const char* name :
+         {"tbAddrSync", "tbScheSync", "tbToDoSync", "tbClassSync", "tbUserSync"}) {
+        pages.SetActivePageIndex(0);
+        harness_.Window().Shell().statusRecordCount = 7;
+        Get<ToolButton>(name).Click();
+        EXPECT_EQ(pages.ActivePageIndex(), 1) << name;
+        EXPECT_EQ(harness_.Window().Shell().statusRecordCount, 0) << name;
+    }
+    EXPECT_TRUE(test::ReadAddresses(DevicePath(1)).empty());
+    EXPECT_TRUE(ShownTexts().empty());
+}
+
+TEST_F(SyncPageTest, BackupAndRestoreShowTheirResultOrNothing) {
+    Start();
+    AddAddress("Ann", "ann@example.org");
+    SetCopyFaultHook([](const std::string& target) { return target != BackupPath(3); });
+    Get<SpeedButton>("sbBackup").Click();
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_ExportNG")});
+    // The backup's own mode leaves the page's choice alone.
+    EXPECT_TRUE(Get<RadioButton>("rbSync3").Checked());
+
+    SetCopyFaultHook({});
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
+        std::filesystem::remove(BackupPath(slot));
+    harness_.ui.messages.Clear();
+    Get<SpeedButton>("sbRestore").Click();
+    EXPECT_TRUE(ShownTexts().empty());
+    EXPECT_FALSE(Page().LastReport().restoredAnything);
+    EXPECT_EQ(Lists().AddrList.size(), 1u);
+}
+
+TEST_F(SyncPageTest, ClosingOffersABackupOnlyWhenSomethingIsInMemory) {
+    Start();
+    Lists().classGrid[0][0].abbreviation = "not a list";
+    EXPECT_TRUE(Page().OfferBackupOnClose());
+    EXPECT_TRUE(harness_.ui.question.Asked().empty());
+
+    auto task = std::make_unique<PLANS>();
+    task->date = "2024/05/05";
+    task->content = "Water plants";
+    Lists().ToDoList.push_back(std::move(task));
+    harness_.ui.question.QueueAnswer(false);
+    EXPECT_TRUE(Page().OfferBackupOnClose());
+    EXPECT_FALSE(FileExists(BackupPath(1)));
+
+    harness_.ui.question.QueueAnswer(true);
+    EXPECT_TRUE(Page().OfferBackupOnClose());
+    ASSERT_EQ(harness_.ui.question.Asked().size(), 2u);
+    EXPECT_EQ(harness_.ui.question.Asked()[1].caption, "Zyntra");
+    EXPECT_EQ(harness_.ui.question.Asked()[1].text, LangText("SM_NeedToExportData"));
+    auto tasks = test::ReadToDos(BackupPath(1));
+    ASSERT_EQ(tasks.size(), 1u);
+    EXPECT_EQ(tasks[0].content, "Water plants");
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_ExportOK")});
+}
+
+TEST_F(SyncPageTest, WhileARunLetsEventsThroughThePageIsOffAndNoOtherRunStarts) {
+    Start();
+    test::FixtureDatabase(DevicePath(1))
+        .Exec("drop table telephone; create table telephone(id integer primary key, name text);"
+              "insert into telephone values (1, 'x'), (2, 'y');");
+    Control& page = Get<Control>("tabSyncSet");
+    std::vector<bool> pageReachable;
+    auto tryToStartRuns = [&] {
+        pageReachable.push_back(page.IsEnabledInTree());
+        Page().sbSyncClick();
+        Page().sbBackupClick();
+        Page().sbRestoreClick();
+        EXPECT_FALSE(Page().OfferBackupOnClose());
+        EXPECT_FALSE(harness_.Window().FormClose());
+    };
+    // The page's own before the run, then one for each unreadable row.
+    for (int i = 0; i < 3; ++i)
+        harness_.ui.pendingEvents.QueueAction(tryToStartRuns);
+
+    Get<SpeedButton>("sbSync").Click();
+
+    EXPECT_EQ(pageReachable, (std::vector<bool>{false, false, false}));
+    EXPECT_TRUE(page.IsEnabledInTree());
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"tele error, rec=0\n", "tele error, rec=1\n",
+                                                      LangText("SM_SyncOK")}));
+    EXPECT_EQ(Page().LastReport().unreadableRows, 2);
+    EXPECT_FALSE(FileExists(BackupPath(1)));
+    EXPECT_TRUE(Lists().AddrList.empty());
+}
+
+} // namespace
+} // namespace zyntra

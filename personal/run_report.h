@@ -9,7 +9,7 @@
 namespace zyntra {
 
 // What the writers did with the records of one kind. Every record written or passed by is
-// counted once, under the first of these that applies:
+// counted once, under one of these; a record whose statement failed counts nowhere.
 struct KindCounts {
     int added = 0;        // inserted: no row of its key was there
     int updated = 0;      // a matched row written with memory's values (memory wins)
@@ -38,8 +38,8 @@ struct RunReport {
     // No usable device was connected for a run on the device: nothing was done.
     bool noDevice = false;
     // Every copy the result depends on succeeded: what decides between the "OK" and the
-    // "NG" result of a synchronisation or a backup. A file in failedFiles that the run did
-    // not depend on (a slot that cannot be read) leaves it true.
+    // "NG" result of a synchronisation or a backup. Some files in failedFiles leave it true:
+    // one a load could not open, a working copy its template could not reset.
     bool copiesSucceeded = true;
     // A restore that found no backup file did nothing.
     bool restoredAnything = true;
@@ -48,7 +48,8 @@ struct RunReport {
     int unreadableRows = 0;   // "... error, rec=N" shown
     // Records loaded read-only because a text could not be converted whole ("tele rec=3").
     std::vector<std::string> readOnlyRecords;
-    // What the writers did, by RecordKind; loads count nothing.
+    // What the writers did, by RecordKind; loads count nothing. The writers work on scratch
+    // copies: a database named in failedFiles did not receive what its kinds count.
     std::array<KindCounts, kAllRecordKinds.size()> counts{};
 
     KindCounts& Of(RecordKind kind) { return counts.at(static_cast<std::size_t>(kind)); }

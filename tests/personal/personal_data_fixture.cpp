@@ -1,11 +1,11 @@
 #include "tests/personal/personal_data_fixture.h"
 
 #include "app/controls/main_window_controls.h"
-#include "texts/lang_text.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -106,23 +106,6 @@ PLANS& PersonalDataTest::AddToDo(const std::string& date, const std::string& con
     record.content = content;
     return Append(Lists().ToDoList, std::move(record));
 }
-
-namespace {
-
-template <class Entry>
-Entry MakeEntry(const std::string& headword, const std::string& type, const std::string& exp) {
-    Entry entry;
-    entry.hw_name = headword;
-    entry.storedHeadword = headword;
-    for (char c : headword)
-        if (c != ' ')
-            entry.hw_match += c;
-    entry.type = type;
-    entry.exp = exp;
-    return entry;
-}
-
-} // namespace
 
 ECUSER& PersonalDataTest::AddECEntry(const std::string& headword, const std::string& type,
                                      const std::string& exp) {

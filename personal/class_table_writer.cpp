@@ -1,16 +1,16 @@
 #include "personal/record_statements.h"
 #include "personal/writer_support.h"
 
+#include <algorithm>
+
 namespace zyntra {
 namespace {
 
 // A cell is written only when one of its texts holds something.
 bool AnyText(const FieldValues& values) {
-    for (const Field<CLASSTABLE>& field : kClassTableFields.fields)
-        if (field.form == ColumnForm::Complemented &&
-            !values.at(kClassTableFields.IndexOf(field)).empty)
-            return true;
-    return false;
+    return std::any_of(CellTexts().begin(), CellTexts().end(), [&](const Field<CLASSTABLE>& text) {
+        return !values.at(kClassTableFields.IndexOf(text)).empty;
+    });
 }
 
 } // namespace

@@ -118,6 +118,9 @@ template <class Record> struct RecordFields {
     FieldList<Record> Members() const {
         return Where([](const Field<Record>& field) { return field.HasMember(); });
     }
+    FieldList<Record> OfForm(ColumnForm form) const {
+        return Where([form](const Field<Record>& field) { return field.form == form; });
+    }
     FieldList<Record> InColumnOrder() const {
         FieldList<Record> all = InRecordOrder();
         std::vector<typename FieldList<Record>::Ref> sorted(all.begin(), all.end());
@@ -260,6 +263,12 @@ inline constexpr RecordFields<SCHEDULE> kScheduleFields{"schedule", field_lists:
 inline constexpr RecordFields<PLANS> kToDoFields{"todolist", field_lists::kToDo};
 inline constexpr RecordFields<CLASSTABLE> kClassTableFields{"classtable", field_lists::kClassTable,
                                                             true};
+// The five texts of a cell; a cell with none of them is cleared.
+inline const FieldList<CLASSTABLE>& CellTexts() {
+    static const FieldList<CLASSTABLE> texts = kClassTableFields.OfForm(ColumnForm::Complemented);
+    return texts;
+}
+
 // Both user dictionaries, of slots 2 and 3.
 inline constexpr RecordFields<UserDictEntry> kUserDictFields{"headword", field_lists::kUserDict};
 

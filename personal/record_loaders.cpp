@@ -188,10 +188,10 @@ void LoadCEUser(LoadContext& context, RecordLists& lists) {
 void LoadClassTable(LoadContext& context, RecordLists& lists) {
     if (!LoadClassTimes(context, lists.classTimes))
         return;
+    static const std::string rowStatement = RowStatement(kClassTableFields, CellColumns());
     for (int n = 0; n < kWeekdayCount * kClassPeriodCount; ++n) {
         ScopedQuery q(context.db);
-        if (db_query(q, RowStatement(kClassTableFields, CellColumns()) + std::to_string(n) +
-                            ", 1;") <= 0)
+        if (db_query(q, rowStatement + std::to_string(n) + ", 1;") <= 0)
             return;
         FillCell(context, lists.classGrid[n / kClassPeriodCount][n % kClassPeriodCount], q, n);
         db_free(q);

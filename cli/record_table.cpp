@@ -8,143 +8,55 @@
 namespace zyntra {
 namespace {
 
-// One field of a record type: an integer or a text member.
-template <class R> struct Member {
-    const char* name;
-    int R::*integer = nullptr;
-    std::string R::*text = nullptr;
-};
-
-template <class R> Member<R> Int(const char* name, int R::*member) {
-    return {name, member, {}};
-}
-template <class R> Member<R> Text(const char* name, std::string R::*member) {
-    return {name, nullptr, member};
-}
-
-const std::vector<Member<ADDRESSBOOK>>& AddressMembers() {
-    using R = ADDRESSBOOK;
-    static const std::vector<Member<R>> members = {
-        Int("id", &R::id),
-        Text("name", &R::name),
-        Int("category", &R::category),
-        Text("email", &R::email),
-        Text("mobile1", &R::mobile1),
-        Text("mobile2", &R::mobile2),
-        Text("home_phone", &R::home_phone),
-        Text("home_fax", &R::home_fax),
-        Text("home_address", &R::home_address),
-        Text("office_name", &R::office_name),
-        Text("office_title", &R::office_title),
-        Text("office_phone", &R::office_phone),
-        Text("office_fax", &R::office_fax),
-        Text("office_address", &R::office_address),
-        Text("note", &R::note),
-        Text("photo_name", &R::photo_name),
-        Int("locked", &R::locked),
-        Text("stamp_time", &R::stamp_time),
-    };
-    return members;
-}
-
-const std::vector<Member<SCHEDULE>>& ScheduleMembers() {
-    using R = SCHEDULE;
-    static const std::vector<Member<R>> members = {
-        Int("id", &R::id),
-        Text("date", &R::date),
-        Text("start_time", &R::start_time),
-        Text("end_time", &R::end_time),
-        Text("content", &R::content),
-        Int("alarm_BStime", &R::alarm_BStime),
-        Int("locked", &R::locked),
-        Int("alarm", &R::alarm),
-        Text("stamp_time", &R::stamp_time),
-    };
-    return members;
-}
-
-const std::vector<Member<PLANS>>& ToDoMembers() {
-    using R = PLANS;
-    static const std::vector<Member<R>> members = {
-        Int("id", &R::id),
-        Text("date", &R::date),
-        Text("content", &R::content),
-        Int("category", &R::category),
-        Int("priority", &R::priority),
-        Int("status", &R::status),
-        Int("locked", &R::locked),
-        Text("stamp_time", &R::stamp_time),
-    };
-    return members;
-}
-
-const std::vector<Member<UserDictEntry>>& DictMembers() {
-    using R = UserDictEntry;
-    static const std::vector<Member<R>> members = {Text("hw_name", &R::hw_name),
-                                                   Text("type", &R::type), Text("exp", &R::exp)};
-    return members;
-}
-
-const std::vector<Member<CLASSTABLE>>& ClassMembers() {
-    using R = CLASSTABLE;
-    static const std::vector<Member<R>> members = {
-        Int("weekday", &R::weekday),
-        Int("class_no", &R::class_no),
-        Text("abbreviation", &R::abbreviation),
-        Text("course_name", &R::course_name),
-        Text("teacher", &R::teacher),
-        Text("place", &R::place),
-        Text("note", &R::note),
-        Int("color", &R::color),
-        Int("locked", &R::locked),
-        Int("setting", &R::setting),
-        Text("stamp_time", &R::stamp_time),
-    };
-    return members;
-}
-
-template <class R> std::vector<FieldInfo> InfoOf(const std::vector<Member<R>>& members) {
-    std::vector<FieldInfo> fields;
-    for (const auto& m : members)
-        fields.push_back({m.name, m.integer ? FieldType::Integer : FieldType::Text});
+// The fields the command line exchanges: those with a member, in the record's order.
+template <class R> const FieldList<R>& Exchanged(const RecordFields<R>& table) {
+    static const FieldList<R> fields = table.Members();
     return fields;
 }
 
+template <class R> std::vector<FieldInfo> InfoOf(const FieldList<R>& fields) {
+    std::vector<FieldInfo> info;
+    for (const Field<R>& field : fields)
+        info.push_back({field.name, field.Type()});
+    return info;
+}
+
 template <class R>
-std::vector<FieldValue> RowOf(const R& record, const std::vector<Member<R>>& members,
+std::vector<FieldValue> RowOf(const R& record, const FieldList<R>& fields,
                               const CharsetCodec& codec) {
     std::vector<FieldValue> row;
-    for (const auto& m : members) {
-        if (m.integer)
-            row.emplace_back(static_cast<long long>(record.*m.integer));
+    for (const Field<R>& field : fields) {
+        if (field.integer)
+            row.emplace_back(static_cast<long long>(record.*field.integer));
         else
-            row.emplace_back(codec.ToUtf8(record.*m.text));
+            row.emplace_back(codec.ToUtf8(record.*field.text));
     }
     return row;
 }
 
 template <class R, class List>
-void ExportList(RecordTable& table, const List& list, const std::vector<Member<R>>& members,
+void ExportList(RecordTable& table, const List& list, const FieldList<R>& fields,
                 const CharsetCodec& codec) {
-    table.fields = InfoOf(members);
+    table.fields = InfoOf(fields);
     for (const auto& record : list)
-        table.rows.push_back(RowOf<R>(*record, members, codec));
+        table.rows.push_back(RowOf<R>(*record, fields, codec));
 }
 
 // Sets one record from the imported values; an error text when one does not fit.
 template <class R>
-std::string Assign(R& record, const ImportedRecord& imported, const std::vector<Member<R>>& members,
+std::string Assign(R& record, const ImportedRecord& imported, const FieldList<R>& fields,
                    const CharsetCodec& codec) {
     for (const auto& [name, value] : imported.values) {
-        auto member = std::find_if(members.begin(), members.end(),
-                                   [&](const Member<R>& m) { return name == m.name; });
-        if (member == members.end())
+        auto found = std::find_if(fields.begin(), fields.end(),
+                                  [&](const Field<R>& field) { return name == field.name; });
+        if (found == fields.end())
             return "unknown field \"" + name + "\"";
-        if (member->integer) {
+        const Field<R>& member = *found;
+        if (member.integer) {
             const long long* number = std::get_if<long long>(&value);
             if (number == nullptr || *number < INT32_MIN || *number > INT32_MAX)
                 return "field \"" + name + "\" must be an integer";
-            record.*(member->integer) = static_cast<int>(*number);
+            record.*member.integer = static_cast<int>(*number);
             continue;
         }
         const std::string* text = std::get_if<std::string>(&value);
@@ -154,7 +66,7 @@ std::string Assign(R& record, const ImportedRecord& imported, const std::vector<
         if (!converted)
             return "field \"" + name + "\" holds a character that " + codec.Charset() +
                    " cannot show";
-        record.*(member->text) = *converted;
+        record.*member.text = *converted;
     }
     return {};
 }
@@ -180,7 +92,8 @@ std::string ImportAddressBook(RecordLists& lists, const ImportContext& in) {
     for (std::size_t i = 0; i < in.records.size(); ++i) {
         auto record = std::make_unique<ADDRESSBOOK>();
         record->stamp_time = in.now;
-        if (std::string error = Assign(*record, in.records[i], AddressMembers(), in.codec);
+        if (std::string error =
+                Assign(*record, in.records[i], Exchanged(kAddressBookFields), in.codec);
             !error.empty())
             return RecordError(i, error);
         if (record->name.empty())
@@ -193,13 +106,14 @@ std::string ImportAddressBook(RecordLists& lists, const ImportContext& in) {
 
 template <class R, class Finish>
 std::string ImportDated(RecordList<R>& target, const ImportContext& in,
-                        const std::vector<Member<R>>& members, Finish finish) {
+                        const RecordFields<R>& table, Finish finish) {
     RecordList<R> list;
     for (std::size_t i = 0; i < in.records.size(); ++i) {
         auto record = std::make_unique<R>();
         record->date = in.today;
         record->stamp_time = in.now;
-        if (std::string error = Assign(*record, in.records[i], members, in.codec); !error.empty())
+        if (std::string error = Assign(*record, in.records[i], Exchanged(table), in.codec);
+            !error.empty())
             return RecordError(i, error);
         if (record->content.empty())
             return RecordError(i, "the content is empty");
@@ -221,17 +135,14 @@ std::string ImportDictionary(RecordList<Entry>& target, const ImportContext& in)
     for (std::size_t i = 0; i < in.records.size(); ++i) {
         auto entry = std::make_unique<Entry>();
         if (std::string error =
-                Assign<UserDictEntry>(*entry, in.records[i], DictMembers(), in.codec);
+                Assign<UserDictEntry>(*entry, in.records[i], Exchanged(kUserDictFields), in.codec);
             !error.empty())
             return RecordError(i, error);
         if (entry->hw_name.empty())
             return RecordError(i, "the headword is empty");
         // The database form of the headword, as the dictionary editor derives it.
         entry->storedHeadword = in.codec.ToUtf8(entry->hw_name);
-        entry->hw_match.clear();
-        for (char c : entry->storedHeadword)
-            if (c != ' ')
-                entry->hw_match += c;
+        entry->hw_match = HeadwordKey(entry->storedHeadword);
         list.push_back(std::move(entry));
     }
     target = std::move(list);
@@ -242,7 +153,7 @@ std::string ImportClassTable(RecordLists& lists, const ImportContext& in) {
     ClassGrid grid = lists.classGrid;
     for (std::size_t i = 0; i < in.records.size(); ++i) {
         CLASSTABLE cell;
-        if (std::string error = Assign(cell, in.records[i], ClassMembers(), in.codec);
+        if (std::string error = Assign(cell, in.records[i], Exchanged(kClassTableFields), in.codec);
             !error.empty())
             return RecordError(i, error);
         if (cell.weekday < 1 || cell.weekday > kWeekdayCount || cell.class_no < 1 ||
@@ -250,7 +161,7 @@ std::string ImportClassTable(RecordLists& lists, const ImportContext& in) {
             return RecordError(i, "weekday must be 1..7 and class_no 1..12");
         CLASSTABLE& target = grid[cell.weekday - 1][cell.class_no - 1];
         CLASSTABLE updated = target;
-        Assign(updated, in.records[i], ClassMembers(), in.codec);
+        Assign(updated, in.records[i], Exchanged(kClassTableFields), in.codec);
         if (!Has(in.records[i], "setting"))
             updated.setting = updated.abbreviation.empty() ? 0 : 1;
         updated.stamp_time = Has(in.records[i], "stamp_time") ? updated.stamp_time : in.now;
@@ -288,11 +199,11 @@ const char* RecordKindName(RecordKind kind) {
 }
 
 const std::vector<FieldInfo>& FieldsOf(RecordKind kind) {
-    static const std::vector<FieldInfo> address = InfoOf(AddressMembers());
-    static const std::vector<FieldInfo> schedule = InfoOf(ScheduleMembers());
-    static const std::vector<FieldInfo> todo = InfoOf(ToDoMembers());
-    static const std::vector<FieldInfo> classes = InfoOf(ClassMembers());
-    static const std::vector<FieldInfo> dict = InfoOf(DictMembers());
+    static const std::vector<FieldInfo> address = InfoOf(Exchanged(kAddressBookFields));
+    static const std::vector<FieldInfo> schedule = InfoOf(Exchanged(kScheduleFields));
+    static const std::vector<FieldInfo> todo = InfoOf(Exchanged(kToDoFields));
+    static const std::vector<FieldInfo> classes = InfoOf(Exchanged(kClassTableFields));
+    static const std::vector<FieldInfo> dict = InfoOf(Exchanged(kUserDictFields));
     switch (kind) {
     case RecordKind::AddressBook:
         return address;
@@ -311,25 +222,25 @@ RecordTable ExportRecords(const RecordLists& lists, RecordKind kind, const Chars
     RecordTable table;
     switch (kind) {
     case RecordKind::AddressBook:
-        ExportList<ADDRESSBOOK>(table, lists.AddrList, AddressMembers(), codec);
+        ExportList<ADDRESSBOOK>(table, lists.AddrList, Exchanged(kAddressBookFields), codec);
         break;
     case RecordKind::Schedule:
-        ExportList<SCHEDULE>(table, lists.ScheList, ScheduleMembers(), codec);
+        ExportList<SCHEDULE>(table, lists.ScheList, Exchanged(kScheduleFields), codec);
         break;
     case RecordKind::ToDo:
-        ExportList<PLANS>(table, lists.ToDoList, ToDoMembers(), codec);
+        ExportList<PLANS>(table, lists.ToDoList, Exchanged(kToDoFields), codec);
         break;
     case RecordKind::ECUser:
-        ExportList<UserDictEntry>(table, lists.ECUserList, DictMembers(), codec);
+        ExportList<UserDictEntry>(table, lists.ECUserList, Exchanged(kUserDictFields), codec);
         break;
     case RecordKind::CEUser:
-        ExportList<UserDictEntry>(table, lists.CEUserList, DictMembers(), codec);
+        ExportList<UserDictEntry>(table, lists.CEUserList, Exchanged(kUserDictFields), codec);
         break;
     case RecordKind::ClassTable:
-        table.fields = InfoOf(ClassMembers());
+        table.fields = InfoOf(Exchanged(kClassTableFields));
         for (const auto& day : lists.classGrid)
             for (const CLASSTABLE& cell : day)
-                table.rows.push_back(RowOf<CLASSTABLE>(cell, ClassMembers(), codec));
+                table.rows.push_back(RowOf<CLASSTABLE>(cell, Exchanged(kClassTableFields), codec));
         break;
     }
     return table;
@@ -343,13 +254,13 @@ std::string ImportRecords(RecordLists& lists, RecordKind kind,
     case RecordKind::AddressBook:
         return ImportAddressBook(lists, in);
     case RecordKind::Schedule:
-        return ImportDated<SCHEDULE>(lists.ScheList, in, ScheduleMembers(),
+        return ImportDated<SCHEDULE>(lists.ScheList, in, kScheduleFields,
                                      [](SCHEDULE& r, const ImportedRecord& from) {
                                          if (!Has(from, "alarm_BStime"))
                                              r.alarm_BStime = AlarmMinutes(r.alarm);
                                      });
     case RecordKind::ToDo:
-        return ImportDated<PLANS>(lists.ToDoList, in, ToDoMembers(),
+        return ImportDated<PLANS>(lists.ToDoList, in, kToDoFields,
                                   [](PLANS&, const ImportedRecord&) {});
     case RecordKind::ClassTable:
         return ImportClassTable(lists, in);

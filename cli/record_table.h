@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personal/personal_records.h"
+#include "personal/record_fields.h"
 
 #include <optional>
 #include <string>
@@ -14,8 +15,6 @@ const char* RecordKindName(RecordKind kind);
 
 // One value as it crosses the edge: an integer, or a text in UTF-8.
 using FieldValue = std::variant<long long, std::string>;
-
-enum class FieldType { Integer, Text };
 
 struct FieldInfo {
     const char* name;

@@ -1,5 +1,6 @@
 #include "personal/class_table.h"
 
+#include "personal/record_fields.h"
 #include "texts/lang_text.h"
 
 namespace zyntra {
@@ -39,11 +40,8 @@ void InitClassTimetable(ClassGrid& grid, ClassTimes& times,
             cell.class_no = p + 1;
             cell.weekdayLabel = weekdayNames[w];
             cell.classLabel = FormatCount(classNoFormat, p + 1);
-            cell.abbreviation.clear();
-            cell.course_name.clear();
-            cell.teacher.clear();
-            cell.place.clear();
-            cell.note.clear();
+            for (const Field<CLASSTABLE>& text : CellTexts())
+                (cell.*text.text).clear();
             cell.color = 0;
             cell.locked = 0;
             cell.displayColour = 0xFFFFFF;

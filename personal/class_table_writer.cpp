@@ -1,33 +1,16 @@
+#include "personal/record_statements.h"
 #include "personal/writer_support.h"
 
-#include <array>
+#include <algorithm>
 
 namespace zyntra {
 namespace {
 
-struct CellTextField {
-    const char* column;
-    std::string CLASSTABLE::*member;
-};
-
-constexpr std::array<CellTextField, 5> kCellTexts = {{
-    {"abbreviation", &CLASSTABLE::abbreviation},
-    {"course_name", &CLASSTABLE::course_name},
-    {"teacher", &CLASSTABLE::teacher},
-    {"place", &CLASSTABLE::place},
-    {"note", &CLASSTABLE::note},
-}};
-
-std::string CellUpdateStatement(const CLASSTABLE& cell, int id,
-                                const std::array<DbText, kCellTexts.size()>& texts) {
-    std::string sql = "update classtable set weekday=" + std::to_string(cell.weekday) +
-                      ", class_no=" + std::to_string(cell.class_no) +
-                      ", setting=" + std::to_string(cell.setting) + ", ";
-    for (std::size_t i = 0; i < kCellTexts.size(); ++i)
-        sql += std::string(kCellTexts[i].column) + "=" +
-               (texts[i].empty ? std::string("NULL") : Quoted(texts[i])) + ", ";
-    return sql + "color=" + std::to_string(cell.color) + ", locked=" + std::to_string(cell.locked) +
-           ", stamp_time=CURRENT_TIMESTAMP where id=" + std::to_string(id) + ";";
+// A cell is written only when one of its texts holds something.
+bool AnyText(const FieldValues& values) {
+    return std::any_of(CellTexts().begin(), CellTexts().end(), [&](const Field<CLASSTABLE>& text) {
+        return !values.at(kClassTableFields.IndexOf(text)).empty;
+    });
 }
 
 } // namespace
@@ -39,15 +22,8 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
     bool tableChecked = false;
     for (int w = 0; w < kWeekdayCount; ++w) {
         for (int p = 0; p < kClassPeriodCount; ++p) {
-            const CLASSTABLE& cell = grid[w][p];
-            std::array<DbText, kCellTexts.size()> texts;
-            bool anyText = false;
-            for (std::size_t i = 0; i < kCellTexts.size(); ++i) {
-                texts[i] =
-                    WriterText(cell.stored, kCellTexts[i].column, cell.*kCellTexts[i].member, true);
-                anyText = anyText || !texts[i].empty;
-            }
-            if (!anyText)
+            const FieldValues values = WriterValues(kClassTableFields, grid[w][p]);
+            if (!AnyText(values))
                 continue;
             if (!tableChecked) {
                 if (!CountOf(context.db, "select count(id) from classtable"))
@@ -56,7 +32,7 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
             }
             // Every cell has its row: writing one counts as updating it, whatever the mode.
             if (RunReported(context,
-                            CellUpdateStatement(cell, w * kClassPeriodCount + p + 1, texts)))
+                            ClassCellUpdateStatement(w * kClassPeriodCount + p + 1, values)))
                 ++context.counts.updated;
         }
     }

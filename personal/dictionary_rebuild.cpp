@@ -1,7 +1,7 @@
 #include "personal/dictionary_rebuild.h"
 
+#include "personal/record_statements.h"
 #include "personal/writer_support.h"
-#include "storage/sql_text.h"
 
 #include <initializer_list>
 
@@ -76,19 +76,21 @@ bool PrepareWorkTables(sqlite3* db) {
                        "TEXT NOT NULL);"});
 }
 
-struct EntryForms {
-    DbText type, exp;
-};
+// The find statement selects the rowid before the listed columns.
+int FoundColumn(std::string_view name) {
+    return 1 + HeadwordFindColumns().PositionOf(name);
+}
 
-MergeDecision DecideEntry(WriterContext& context, const MergeRun& run, const UserDictEntry& entry,
-                          const EntryForms& forms) {
+MergeDecision DecideEntry(WriterContext& context, const MergeRun& run, const FieldValues& values) {
+    static const std::size_t type = kUserDictFields.IndexOf("type");
+    static const std::size_t exp = kUserDictFields.IndexOf("exp");
     ScopedQuery q(context.db);
-    int rows = db_query(q, "select rowid, hw_name, hw_match, type, exp from tmp where hw_name = " +
-                               SqlQuoted(entry.storedHeadword) + ";");
+    int rows = db_query(q, HeadwordFindStatement(values));
     std::vector<MatchedRow> found;
     for (int row = 1; row <= rows; ++row) {
-        int differences = (TextEquals(RowValue(q, row, 3), forms.type) ? 0 : 1) +
-                          (TextEquals(RowValue(q, row, 4), forms.exp) ? 0 : 1);
+        int differences =
+            (TextEquals(RowValue(q, row, FoundColumn("type")), values[type]) ? 0 : 1) +
+            (TextEquals(RowValue(q, row, FoundColumn("exp")), values[exp]) ? 0 : 1);
         found.push_back({DecimalValue(RowValue(q, row, 0)), differences});
     }
     db_free(q);
@@ -96,16 +98,10 @@ MergeDecision DecideEntry(WriterContext& context, const MergeRun& run, const Use
     return run.Decide(found, 0, context.syncMode);
 }
 
-std::string EntryStatement(const DictionaryVariant& variant, const UserDictEntry& entry,
-                           const EntryForms& forms, const MergeDecision& decision) {
-    const std::string id = std::to_string(variant.dictId);
+std::string EntryStatement(const FieldValues& values, const MergeDecision& decision) {
     if (decision.action == MergeAction::Insert)
-        return "insert into tmp values( " + id + ", " + SqlQuoted(entry.storedHeadword) + ", " +
-               SqlQuoted(entry.hw_match) + ", " + Quoted(forms.type) + ", " + Quoted(forms.exp) +
-               ");";
-    return "update tmp set dict_id=" + id + ", hw_name=" + SqlQuoted(entry.storedHeadword) +
-           ", hw_match=" + SqlQuoted(entry.hw_match) + ", type=" + Quoted(forms.type) +
-           ", exp=" + Quoted(forms.exp) + " where rowid=" + std::to_string(decision.rowId) + ";";
+        return HeadwordInsertStatement(values);
+    return HeadwordUpdateStatement(decision.rowId, values);
 }
 
 template <class Entry>
@@ -120,14 +116,13 @@ bool MergeEntries(WriterContext& context, const DictionaryVariant& variant,
         return false;
     MergeRun run;
     for (const auto& entry : list) {
-        EntryForms forms{WriterText(entry->stored, "type", entry->type, false),
-                         WriterText(entry->stored, "exp", entry->exp, false)};
-        MergeDecision decision = DecideEntry(context, run, *entry, forms);
+        const FieldValues values = HeadwordValues(variant.dictId, *entry);
+        MergeDecision decision = DecideEntry(context, run, values);
         if (decision.action == MergeAction::Insert)
             decision.rowId = ++*lastRowid;
         run.Claim(decision.rowId);
         if (decision.action == MergeAction::Skip ||
-            RunReported(context, EntryStatement(variant, *entry, forms, decision)))
+            RunReported(context, EntryStatement(values, decision)))
             Tally(context.counts, decision.outcome);
     }
     return true;

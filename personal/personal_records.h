@@ -70,7 +70,7 @@ struct UserDictEntry {
     std::string type;
     std::string exp;
     std::string storedHeadword;
-    std::string hw_match; // storedHeadword without its spaces
+    std::string hw_match; // HeadwordKey(storedHeadword)
     StoredForm stored;
 };
 

@@ -1,10 +1,11 @@
 #include "personal/record_loaders.h"
 
-#include "texts/lang_text.h"
 #include "kit/message_box.h"
 #include "kit/pending_events.h"
+#include "personal/record_fields.h"
 #include "personal/text_forms.h"
 #include "storage/text_conv.h"
+#include "texts/lang_text.h"
 
 namespace zyntra {
 namespace {
@@ -46,80 +47,48 @@ void LoadRows(LoadContext& context, std::string_view countStatement, std::string
     }
 }
 
-void FillAddress(LoadContext& context, RecordLists& lists, const DbQuery& q, int row) {
-    auto record = std::make_unique<ADDRESSBOOK>();
-    ADDRESSBOOK& r = *record;
-    StoredForm& s = r.stored;
-    auto text = [&](int column, const char* name) {
-        return LoadText(RowValue(q, 1, column), true, name, s);
-    };
-    r.id = DecimalValue(RowValue(q, 1, 0));
-    r.name = text(1, "name");
-    r.category = DecimalValue(RowValue(q, 1, 2));
-    r.email = text(3, "email");
-    r.mobile1 = text(4, "mobile1");
-    r.mobile2 = text(5, "mobile2");
-    r.home_phone = text(6, "home_phone");
-    r.home_fax = text(7, "home_fax");
-    r.home_address = text(8, "home_address");
-    r.office_name = text(9, "office_name");
-    r.office_title = text(10, "office_title");
-    r.office_phone = text(11, "office_phone");
-    r.office_fax = text(12, "office_fax");
-    r.office_address = text(13, "office_address");
-    r.note = text(14, "note");
-    r.photo_name = text(15, "photo_name");
-    r.locked = DecimalValue(RowValue(q, 1, 16));
-    r.stamp_time = Plain(RowValue(q, 1, 17));
-    FinishRecord(context, r, "tele", row);
-    lists.AddrList.push_back(std::move(record));
+// Sets each field from the column at its place in the select; columns without a member of the
+// record are passed over.
+template <class Record>
+void ReadFields(Record& record, const FieldList<Record>& selected, const DbQuery& q) {
+    for (std::size_t i = 0; i < selected.size(); ++i) {
+        const Field<Record>& field = selected[i];
+        const char* value = RowValue(q, 1, static_cast<int>(i));
+        if (field.integer != nullptr)
+            record.*field.integer = DecimalValue(value);
+        else if (field.text != nullptr && field.form == ColumnForm::Plain)
+            record.*field.text = Plain(value);
+        else if (field.text != nullptr)
+            record.*field.text =
+                LoadText(value, field.form == ColumnForm::Complemented, field.name, record.stored);
+    }
 }
 
-void FillSchedule(LoadContext& context, RecordLists& lists, const DbQuery& q, int row) {
-    auto record = std::make_unique<SCHEDULE>();
-    SCHEDULE& r = *record;
-    r.id = DecimalValue(RowValue(q, 1, 0));
-    r.date = Plain(RowValue(q, 1, 1));
-    r.start_time = Plain(RowValue(q, 1, 2));
-    r.end_time = Plain(RowValue(q, 1, 3));
-    r.content = LoadText(RowValue(q, 1, 4), true, "content", r.stored);
-    r.alarm = DecimalValue(RowValue(q, 1, 5));
-    r.locked = DecimalValue(RowValue(q, 1, 6));
-    r.alarm_BStime = DecimalValue(RowValue(q, 1, 7));
-    r.stamp_time = Plain(RowValue(q, 1, 8));
-    FinishRecord(context, r, "sche", row);
-    lists.ScheList.push_back(std::move(record));
+// The row statement of a select of these columns, completed by LoadRows.
+template <class Record>
+std::string RowStatement(const RecordFields<Record>& table, const FieldList<Record>& selected) {
+    return "select " + selected.Names() + " from " + table.table + " limit ";
 }
 
-void FillToDo(LoadContext& context, RecordLists& lists, const DbQuery& q, int row) {
-    auto record = std::make_unique<PLANS>();
-    PLANS& r = *record;
-    r.id = DecimalValue(RowValue(q, 1, 0));
-    r.date = Plain(RowValue(q, 1, 1));
-    r.content = LoadText(RowValue(q, 1, 2), true, "content", r.stored);
-    r.category = DecimalValue(RowValue(q, 1, 3));
-    r.priority = DecimalValue(RowValue(q, 1, 4));
-    r.status = DecimalValue(RowValue(q, 1, 5));
-    r.locked = DecimalValue(RowValue(q, 1, 6));
-    r.stamp_time = Plain(RowValue(q, 1, 7));
-    FinishRecord(context, r, "todo", row);
-    lists.ToDoList.push_back(std::move(record));
+template <class Record>
+void FillRecord(LoadContext& context, RecordList<Record>& list, const FieldList<Record>& selected,
+                const char* label, const DbQuery& q, int row) {
+    auto record = std::make_unique<Record>();
+    ReadFields(*record, selected, q);
+    FinishRecord(context, *record, label, row);
+    list.push_back(std::move(record));
 }
 
 template <class Entry>
-void FillEntry(LoadContext& context, RecordList<Entry>& list, const char* label, const DbQuery& q,
+void FillEntry(LoadContext& context, RecordList<Entry>& list,
+               const FieldList<UserDictEntry>& selected, const char* label, const DbQuery& q,
                int row) {
     auto entry = std::make_unique<Entry>();
     Entry& e = *entry;
-    const char* headword = RowValue(q, 1, 0);
-    e.hw_name = LoadText(headword, false, "hw_name", e.stored);
-    e.type = LoadText(RowValue(q, 1, 1), false, "type", e.stored);
-    e.exp = LoadText(RowValue(q, 1, 2), false, "exp", e.stored);
-    if (headword != nullptr) {
+    ReadFields<UserDictEntry>(e, selected, q);
+    if (const char* headword = RowValue(q, 1, selected.PositionOf("hw_name"))) {
         e.storedHeadword = headword;
-        for (char c : e.storedHeadword)
-            if (c != ' ')
-                e.hw_match += c;
+        e.hw_match = HeadwordKey(headword);
     }
     FinishRecord(context, e, label, row);
     list.push_back(std::move(entry));
@@ -139,23 +108,15 @@ bool LoadClassTimes(LoadContext& context, ClassTimes& times) {
     return true;
 }
 
+const FieldList<CLASSTABLE>& CellColumns() {
+    static const FieldList<CLASSTABLE> columns = kClassTableFields.InRecordOrder();
+    return columns;
+}
+
 void FillCell(LoadContext& context, CLASSTABLE& cell, const DbQuery& q, int n) {
     const int p = n % kClassPeriodCount;
     cell.stored = StoredForm{};
-    auto text = [&](int column, const char* name) {
-        return LoadText(RowValue(q, 1, column), true, name, cell.stored);
-    };
-    cell.weekday = DecimalValue(RowValue(q, 1, 1));
-    cell.class_no = DecimalValue(RowValue(q, 1, 2));
-    cell.abbreviation = text(3, "abbreviation");
-    cell.course_name = text(4, "course_name");
-    cell.teacher = text(5, "teacher");
-    cell.place = text(6, "place");
-    cell.note = text(7, "note");
-    cell.color = DecimalValue(RowValue(q, 1, 8));
-    cell.locked = DecimalValue(RowValue(q, 1, 9));
-    cell.setting = DecimalValue(RowValue(q, 1, 10));
-    cell.stamp_time = Plain(RowValue(q, 1, 11));
+    ReadFields(cell, CellColumns(), q);
     cell.classLabel = FormatCount(context.classNoFormat, p + 1);
     cell.weekdayLabel =
         context.weekdayName ? context.weekdayName(n / kClassPeriodCount) : std::string();
@@ -166,61 +127,72 @@ void FillCell(LoadContext& context, CLASSTABLE& cell, const DbQuery& q, int n) {
 } // namespace
 
 void LoadAddressBook(LoadContext& context, RecordLists& lists) {
+    static const FieldList<ADDRESSBOOK> columns = kAddressBookFields.InRecordOrder();
+    static const std::string rowStatement = RowStatement(kAddressBookFields, columns);
     LoadRows(
-        context, "select count(id) from telephone",
-        "select id, name, category, email, mobile1, mobile2, home_phone, home_fax, home_address, "
-        "office_name, office_title, office_phone, office_fax, office_address, note, photo_name, "
-        "locked, stamp_time from telephone limit ",
-        "tele", [&] { lists.ResetList(RecordKind::AddressBook); },
-        [&](const DbQuery& q, int row) { FillAddress(context, lists, q, row); });
+        context, "select count(id) from telephone", rowStatement, "tele",
+        [&] { lists.ResetList(RecordKind::AddressBook); },
+        [&](const DbQuery& q, int row) {
+            FillRecord(context, lists.AddrList, columns, "tele", q, row);
+        });
 }
 
 void LoadSchedule(LoadContext& context, RecordLists& lists) {
+    static const FieldList<SCHEDULE> columns =
+        kScheduleFields.Pick({"id", "date", "start_time", "end_time", "content", "alarm", "locked",
+                              "alarm_BStime", "stamp_time"});
+    static const std::string rowStatement = RowStatement(kScheduleFields, columns);
     LoadRows(
-        context, "select count(id) from schedule",
-        "select id, date, start_time, end_time, content, alarm, locked, alarm_BStime, stamp_time "
-        "from schedule limit ",
-        "sche", [&] { lists.ResetList(RecordKind::Schedule); },
-        [&](const DbQuery& q, int row) { FillSchedule(context, lists, q, row); });
+        context, "select count(id) from schedule", rowStatement, "sche",
+        [&] { lists.ResetList(RecordKind::Schedule); },
+        [&](const DbQuery& q, int row) {
+            FillRecord(context, lists.ScheList, columns, "sche", q, row);
+        });
 }
 
 void LoadToDo(LoadContext& context, RecordLists& lists) {
+    static const FieldList<PLANS> columns = kToDoFields.InRecordOrder();
+    static const std::string rowStatement = RowStatement(kToDoFields, columns);
     LoadRows(
-        context, "select count(id) from todolist",
-        "select id, date, content, category, priority, status, locked, stamp_time from todolist "
-        "limit ",
-        "todo", [&] { lists.ResetList(RecordKind::ToDo); },
-        [&](const DbQuery& q, int row) { FillToDo(context, lists, q, row); });
+        context, "select count(id) from todolist", rowStatement, "todo",
+        [&] { lists.ResetList(RecordKind::ToDo); },
+        [&](const DbQuery& q, int row) {
+            FillRecord(context, lists.ToDoList, columns, "todo", q, row);
+        });
 }
 
+// The English-to-Chinese loader selects hw_match as well, but the key is always made from the
+// stored headword.
 void LoadECUser(LoadContext& context, RecordLists& lists) {
+    static const FieldList<UserDictEntry> columns =
+        kUserDictFields.Pick({"hw_name", "type", "exp", "hw_match"});
+    static const std::string rowStatement = RowStatement(kUserDictFields, columns);
     LoadRows(
-        context, "select count(hw_id) from headword",
-        "select hw_name, type, exp, hw_match from headword limit ", "ec user",
+        context, "select count(hw_id) from headword", rowStatement, "ec user",
         [&] { lists.ResetList(RecordKind::ECUser); },
         [&](const DbQuery& q, int row) {
-            FillEntry(context, lists.ECUserList, "ec user", q, row);
+            FillEntry(context, lists.ECUserList, columns, "ec user", q, row);
         });
 }
 
 void LoadCEUser(LoadContext& context, RecordLists& lists) {
+    static const FieldList<UserDictEntry> columns = kUserDictFields.Members();
+    static const std::string rowStatement = RowStatement(kUserDictFields, columns);
     LoadRows(
-        context, "select count(hw_id) from headword",
-        "select hw_name, type, exp from headword limit ", "ce user",
+        context, "select count(hw_id) from headword", rowStatement, "ce user",
         [&] { lists.ResetList(RecordKind::CEUser); },
         [&](const DbQuery& q, int row) {
-            FillEntry(context, lists.CEUserList, "ce user", q, row);
+            FillEntry(context, lists.CEUserList, columns, "ce user", q, row);
         });
 }
 
 void LoadClassTable(LoadContext& context, RecordLists& lists) {
     if (!LoadClassTimes(context, lists.classTimes))
         return;
+    static const std::string rowStatement = RowStatement(kClassTableFields, CellColumns());
     for (int n = 0; n < kWeekdayCount * kClassPeriodCount; ++n) {
         ScopedQuery q(context.db);
-        if (db_query(q, "select id, weekday, class_no, abbreviation, course_name, teacher, place, "
-                        "note, color, locked, setting, stamp_time from classtable limit " +
-                            std::to_string(n) + ", 1;") <= 0)
+        if (db_query(q, rowStatement + std::to_string(n) + ", 1;") <= 0)
             return;
         FillCell(context, lists.classGrid[n / kClassPeriodCount][n % kClassPeriodCount], q, n);
         db_free(q);

@@ -11,6 +11,10 @@ TEST(InitClassTimetable, GivesEveryCellItsLabelsAndEveryPeriodItsHour) {
     grid[3][5].setting = 1;
     grid[3][5].stamp_time = "2026-01-01 10:00:00";
     grid[3][5].abbreviation = "Math";
+    grid[3][5].course_name = "Mathematics";
+    grid[3][5].teacher = "Wu";
+    grid[3][5].place = "A1";
+    grid[3][5].note = "bring a ruler";
     grid[0][0].color = 4;
     std::array<std::string, kWeekdayCount> weekdays = {"Mon", "Tue", "Wed", "Thu",
                                                        "Fri", "Sat", "Sun"};
@@ -21,7 +25,7 @@ TEST(InitClassTimetable, GivesEveryCellItsLabelsAndEveryPeriodItsHour) {
     EXPECT_EQ(cell.class_no, 6);
     EXPECT_EQ(cell.weekdayLabel, "Thu");
     EXPECT_EQ(cell.classLabel, "Class 6");
-    EXPECT_EQ(cell.abbreviation, "");
+    EXPECT_EQ(cell.abbreviation + cell.course_name + cell.teacher + cell.place + cell.note, "");
     EXPECT_EQ(cell.displayColour, 0xFFFFFFu);
     // Fields the initialisation does not own are left as they were.
     EXPECT_EQ(cell.setting, 1);

@@ -11,20 +11,9 @@ namespace {
 
 using test::Append;
 using test::HeadwordRow;
+using test::MakeEntry;
 using test::QueryRows;
 using test::ReadHeadwords;
-
-template <class Entry> Entry MakeEntry(std::string headword, std::string type, std::string exp) {
-    Entry entry;
-    entry.hw_name = headword;
-    entry.storedHeadword = headword;
-    for (char c : headword)
-        if (c != ' ')
-            entry.hw_match += c;
-    entry.type = std::move(type);
-    entry.exp = std::move(exp);
-    return entry;
-}
 
 class DictionaryRebuildTest : public test::ProgramFolderTest {
 protected:

@@ -86,23 +86,6 @@ PLANS& PersonalEngineTest::AddToDo(const std::string& date, const std::string& c
     return Append(Lists().ToDoList, std::move(record));
 }
 
-namespace {
-
-template <class Entry>
-Entry MakeEntry(const std::string& headword, const std::string& type, const std::string& exp) {
-    Entry entry;
-    entry.hw_name = headword;
-    entry.storedHeadword = headword;
-    for (char c : headword)
-        if (c != ' ')
-            entry.hw_match += c;
-    entry.type = type;
-    entry.exp = exp;
-    return entry;
-}
-
-} // namespace
-
 ECUSER& PersonalEngineTest::AddECEntry(const std::string& headword, const std::string& type,
                                        const std::string& exp) {
     return Append(Lists().ECUserList, MakeEntry<ECUSER>(headword, type, exp));

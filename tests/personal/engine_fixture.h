@@ -2,6 +2,7 @@
 
 #include "kit/ui_services.h"
 #include "personal/personal_engine.h"
+#include "personal/record_fields.h"
 #include "personal/record_writers.h"
 #include "personal/sync_device.h"
 #include "tests/support/personal_db_fixture.h"
@@ -83,6 +84,19 @@ private:
     sqlite3* db_;
     WriterContext context_;
 };
+
+// A dictionary entry as the editor makes it from an ASCII headword: stored as typed, with its
+// key.
+template <class Entry>
+Entry MakeEntry(const std::string& headword, const std::string& type, const std::string& exp) {
+    Entry entry;
+    entry.hw_name = headword;
+    entry.storedHeadword = headword;
+    entry.hw_match = HeadwordKey(headword);
+    entry.type = type;
+    entry.exp = exp;
+    return entry;
+}
 
 template <class Record> Record& Append(RecordList<Record>& list, Record record) {
     list.push_back(std::make_unique<Record>(std::move(record)));

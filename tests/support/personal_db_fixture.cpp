@@ -1,5 +1,6 @@
 #include "tests/support/personal_db_fixture.h"
 
+#include "personal/record_fields.h"
 #include "storage/database_files.h"
 
 #include <filesystem>
@@ -17,6 +18,104 @@ int IntegerAt(const FixtureRow& row, std::size_t column) {
     return row.at(column) ? std::stoi(*row.at(column)) : 0;
 }
 
+// One member of a fixture row, named by its column; the record's table gives its stored form.
+template <class Row> struct RowColumn {
+    RowColumn(const char* column, int Row::*member) : name(column), integer(member) {}
+    RowColumn(const char* column, std::string Row::*member) : name(column), text(member) {}
+
+    const char* name;
+    int Row::*integer = nullptr;
+    std::string Row::*text = nullptr;
+};
+
+template <class Row, class Record> struct RowTable {
+    const RecordFields<Record>& fields;
+    const char* order; // the column the rows are read back in order of
+    std::vector<RowColumn<Row>> columns;
+
+    bool Complemented(const RowColumn<Row>& column) const {
+        return fields[column.name].form == ColumnForm::Complemented;
+    }
+};
+
+const RowTable<AddressRow, ADDRESSBOOK> kAddressRows{kAddressBookFields,
+                                                     "id",
+                                                     {{"id", &AddressRow::id},
+                                                      {"name", &AddressRow::name},
+                                                      {"category", &AddressRow::category},
+                                                      {"email", &AddressRow::email},
+                                                      {"mobile1", &AddressRow::mobile1},
+                                                      {"home_address", &AddressRow::home_address},
+                                                      {"note", &AddressRow::note},
+                                                      {"photo_name", &AddressRow::photo_name},
+                                                      {"locked", &AddressRow::locked}}};
+
+const RowTable<ScheduleRow, SCHEDULE> kScheduleRows{kScheduleFields,
+                                                    "id",
+                                                    {{"id", &ScheduleRow::id},
+                                                     {"date", &ScheduleRow::date},
+                                                     {"start_time", &ScheduleRow::start_time},
+                                                     {"end_time", &ScheduleRow::end_time},
+                                                     {"content", &ScheduleRow::content},
+                                                     {"alarm", &ScheduleRow::alarm},
+                                                     {"alarm_BStime", &ScheduleRow::alarm_BStime},
+                                                     {"locked", &ScheduleRow::locked}}};
+
+const RowTable<ToDoRow, PLANS> kToDoRows{kToDoFields,
+                                         "id",
+                                         {{"id", &ToDoRow::id},
+                                          {"date", &ToDoRow::date},
+                                          {"content", &ToDoRow::content},
+                                          {"category", &ToDoRow::category},
+                                          {"priority", &ToDoRow::priority},
+                                          {"status", &ToDoRow::status},
+                                          {"locked", &ToDoRow::locked}}};
+
+const RowTable<HeadwordRow, UserDictEntry> kHeadwordRows{kUserDictFields,
+                                                         "hw_id",
+                                                         {{"hw_id", &HeadwordRow::hw_id},
+                                                          {"hw_name", &HeadwordRow::hw_name},
+                                                          {"hw_match", &HeadwordRow::hw_match},
+                                                          {"type", &HeadwordRow::type},
+                                                          {"exp", &HeadwordRow::exp},
+                                                          {"dict_id", &HeadwordRow::dict_id}}};
+
+template <class Row, class Record>
+void InsertRow(const std::string& path, const RowTable<Row, Record>& table, const Row& row) {
+    std::vector<FixtureColumn> values;
+    for (const RowColumn<Row>& column : table.columns) {
+        if (column.integer != nullptr)
+            values.push_back(Integer(column.name, row.*column.integer));
+        else if (table.Complemented(column))
+            values.push_back(test::Complemented(column.name, row.*column.text));
+        else
+            values.push_back(Text(column.name, row.*column.text));
+    }
+    FixtureDatabase(path).Insert(table.fields.table, values);
+}
+
+template <class Row, class Record>
+std::vector<Row> ReadRows(const std::string& path, const RowTable<Row, Record>& table) {
+    std::string names;
+    for (const RowColumn<Row>& column : table.columns)
+        names += (names.empty() ? "" : ", ") + std::string(column.name);
+    std::vector<Row> rows;
+    for (const FixtureRow& values :
+         QueryRows(path, "select " + names + " from " + table.fields.table + " order by " +
+                             table.order)) {
+        Row& row = rows.emplace_back();
+        for (std::size_t i = 0; i < table.columns.size(); ++i) {
+            const RowColumn<Row>& column = table.columns[i];
+            if (column.integer != nullptr)
+                row.*column.integer = IntegerAt(values, i);
+            else
+                row.*column.text =
+                    table.Complemented(column) ? Uncomplemented(values[i]) : At(values, i);
+        }
+    }
+    return rows;
+}
+
 } // namespace
 
 void MakeDatabaseImage(const std::string& path, int slot) {
@@ -26,74 +125,35 @@ void MakeDatabaseImage(const std::string& path, int slot) {
 }
 
 void InsertAddress(const std::string& path, const AddressRow& row) {
-    FixtureDatabase(path).Insert(
-        "telephone",
-        {Integer("id", row.id), Complemented("name", row.name), Integer("category", row.category),
-         Complemented("email", row.email), Complemented("mobile1", row.mobile1),
-         Complemented("home_address", row.home_address), Complemented("note", row.note),
-         Complemented("photo_name", row.photo_name), Integer("locked", row.locked)});
+    InsertRow(path, kAddressRows, row);
 }
 
 void InsertSchedule(const std::string& path, const ScheduleRow& row) {
-    FixtureDatabase(path).Insert(
-        "schedule", {Integer("id", row.id), Text("date", row.date),
-                     Text("start_time", row.start_time), Text("end_time", row.end_time),
-                     Complemented("content", row.content), Integer("alarm", row.alarm),
-                     Integer("locked", row.locked), Integer("alarm_BStime", row.alarm_BStime)});
+    InsertRow(path, kScheduleRows, row);
 }
 
 void InsertToDo(const std::string& path, const ToDoRow& row) {
-    FixtureDatabase(path).Insert(
-        "todolist",
-        {Integer("id", row.id), Text("date", row.date), Complemented("content", row.content),
-         Integer("category", row.category), Integer("priority", row.priority),
-         Integer("status", row.status), Integer("locked", row.locked)});
+    InsertRow(path, kToDoRows, row);
 }
 
 void InsertHeadword(const std::string& path, const HeadwordRow& row) {
-    FixtureDatabase(path).Insert("headword",
-                                 {Integer("dict_id", row.dict_id), Integer("hw_id", row.hw_id),
-                                  Text("hw_name", row.hw_name), Text("hw_match", row.hw_match),
-                                  Text("type", row.type), Text("exp", row.exp)});
+    InsertRow(path, kHeadwordRows, row);
 }
 
 std::vector<AddressRow> ReadAddresses(const std::string& path) {
-    std::vector<AddressRow> rows;
-    for (const FixtureRow& r :
-         QueryRows(path, "select id, name, category, email, mobile1, home_address, note, "
-                         "photo_name, locked from telephone order by id"))
-        rows.push_back({IntegerAt(r, 0), Uncomplemented(r[1]), IntegerAt(r, 2),
-                        Uncomplemented(r[3]), Uncomplemented(r[4]), Uncomplemented(r[5]),
-                        Uncomplemented(r[6]), Uncomplemented(r[7]), IntegerAt(r, 8)});
-    return rows;
+    return ReadRows(path, kAddressRows);
 }
 
 std::vector<ScheduleRow> ReadSchedules(const std::string& path) {
-    std::vector<ScheduleRow> rows;
-    for (const FixtureRow& r :
-         QueryRows(path, "select id, date, start_time, end_time, content, alarm, alarm_BStime, "
-                         "locked from schedule order by id"))
-        rows.push_back({IntegerAt(r, 0), At(r, 1), At(r, 2), At(r, 3), Uncomplemented(r[4]),
-                        IntegerAt(r, 5), IntegerAt(r, 6), IntegerAt(r, 7)});
-    return rows;
+    return ReadRows(path, kScheduleRows);
 }
 
 std::vector<ToDoRow> ReadToDos(const std::string& path) {
-    std::vector<ToDoRow> rows;
-    for (const FixtureRow& r :
-         QueryRows(path, "select id, date, content, category, priority, status, locked from "
-                         "todolist order by id"))
-        rows.push_back({IntegerAt(r, 0), At(r, 1), Uncomplemented(r[2]), IntegerAt(r, 3),
-                        IntegerAt(r, 4), IntegerAt(r, 5), IntegerAt(r, 6)});
-    return rows;
+    return ReadRows(path, kToDoRows);
 }
 
 std::vector<HeadwordRow> ReadHeadwords(const std::string& path) {
-    std::vector<HeadwordRow> rows;
-    for (const FixtureRow& r : QueryRows(path, "select hw_id, hw_name, hw_match, type, exp, "
-                                               "dict_id from headword order by hw_id"))
-        rows.push_back({IntegerAt(r, 0), At(r, 1), At(r, 2), At(r, 3), At(r, 4), IntegerAt(r, 5)});
-    return rows;
+    return ReadRows(path, kHeadwordRows);
 }
 
 std::vector<FixtureRow> QueryRows(const std::string& path, const std::string& sql) {

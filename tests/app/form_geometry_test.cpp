@@ -12,6 +12,11 @@ namespace {
 using layout::FormWidget;
 using layout::FormWidgets;
 
+std::string Text(const Bounds& bounds) {
+    return "{" + std::to_string(bounds.left) + ", " + std::to_string(bounds.top) + ", " +
+           std::to_string(bounds.width) + ", " + std::to_string(bounds.height) + "}";
+}
+
 class FormGeometryTest : public ::testing::Test {
 protected:
     void SetUp() override { CreateMainWindowControls(controls); }
@@ -30,14 +35,14 @@ TEST_F(FormGeometryTest, PlacedControlsStandWhereTheFormsPlaceThem) {
         if (!widget.holder.empty()) {
             ASSERT_NE(control->Parent(), nullptr) << name;
             EXPECT_EQ(control->Parent()->Name(), widget.holder) << name;
-            EXPECT_EQ(control->GetBounds(), widget.bounds) << name;
+            EXPECT_EQ(Text(control->GetBounds()), Text(widget.bounds)) << name;
         } else if (dynamic_cast<const TabSheet*>(control) != nullptr) {
             // A page form is drawn at the size of the page it fills.
             EXPECT_EQ(control->Width(), widget.bounds.width) << name;
             EXPECT_EQ(control->Height(), widget.bounds.height) << name;
         } else {
             EXPECT_EQ(control, controls.FindControl("dfmMain")) << name << " roots no form";
-            EXPECT_EQ(control->GetBounds(), widget.bounds) << name;
+            EXPECT_EQ(Text(control->GetBounds()), Text(widget.bounds)) << name;
         }
     }
 }

@@ -9,45 +9,28 @@ constexpr int kGridColumns = 8;
 constexpr int kGridRows = 13;
 constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 24;
-constexpr int kGridBorder = 4;
-
-constexpr int kLabelLeft = 560;
-constexpr int kLabelWidth = 100;
-constexpr int kFieldLeft = kLabelLeft + kLabelWidth;
-constexpr int kRowHeight = 22;
-constexpr int kRowPitch = 32;
 
 void CreateGrid(ControlSet& controls, TabSheet& page) {
-    auto& grid = controls.Add<StringGrid>("sgClassTable", &page);
+    auto& grid = AddPlaced<StringGrid>(controls, "sgClassTable", page);
     grid.SetSize(kGridColumns, kGridRows);
     grid.SetFixed(1, 1);
     grid.SetDefaultColWidth(kCellWidth);
     grid.SetDefaultRowHeight(kCellHeight);
-    grid.SetBounds({8, kBarHeight + 8, kGridColumns * kCellWidth + kGridBorder,
-                    kGridRows * kCellHeight + kGridBorder});
     grid.SetHint("RC_SG_CLASS_HINT");
 }
 
 // A labelled one-line field in the column of fields beside the grid; the label shares the
 // field's hint, so pointing at either explains the field.
-EditField& AddClassField(ControlSet& controls, TabSheet& page, int row, const char* label,
-                         const char* field, int width, int maxLength, const char* hint = "") {
-    const int top = kBarHeight + 10 + row * kRowPitch;
-    AddLabel(controls, label, page, {kLabelLeft, top, kLabelWidth, kRowHeight}).SetHint(hint);
-    return AddEdit(controls, field, page, {kFieldLeft, top, width, kRowHeight}, maxLength, hint);
+EditField& AddClassField(ControlSet& controls, TabSheet& page, const char* label, const char* field,
+                         int maxLength, const char* hint = "") {
+    AddLabel(controls, label, page).SetHint(hint);
+    return AddEdit(controls, field, page, maxLength, hint);
 }
 
-void CreatePeriodTimes(ControlSet& controls, TabSheet& page, int row) {
-    const int top = kBarHeight + 10 + row * kRowPitch;
-    auto& start = controls.Add<TimePicker>("dtpClassSTime", &page);
-    start.SetBounds({kFieldLeft, top, 120, kRowHeight});
-    start.SetHint("RC_DTP_STIME_HINT");
-    auto& end = controls.Add<TimePicker>("dtpClassETime", &page);
-    end.SetBounds({kFieldLeft, top + kRowPitch, 120, kRowHeight});
-    end.SetHint("RC_DTP_ETIME_HINT");
-    auto& setTime = controls.Add<SpeedButton>("sbClassSetTime", &page);
-    setTime.SetBounds({kFieldLeft + 130, top, 80, kRowHeight});
-    setTime.SetHint("RC_SB_SETTIME_HINT");
+void CreatePeriodTimes(ControlSet& controls, TabSheet& page) {
+    AddPlaced<TimePicker>(controls, "dtpClassSTime", page).SetHint("RC_DTP_STIME_HINT");
+    AddPlaced<TimePicker>(controls, "dtpClassETime", page).SetHint("RC_DTP_ETIME_HINT");
+    AddPlaced<SpeedButton>(controls, "sbClassSetTime", page).SetHint("RC_SB_SETTIME_HINT");
 }
 
 } // namespace
@@ -63,22 +46,17 @@ void CreateClassTableControls(ControlSet& controls, TabSheet& page) {
     controls.Get<ToolButton>("tbClassPaste").SetEnabled(false);
     CreateGrid(controls, page);
 
-    AddClassField(controls, page, 0, "lblClassWeekday", "edtClassWeekDay", 120, 6)
-        .SetReadOnly(true);
-    AddClassField(controls, page, 1, "lblClassNo", "edtClassNo", 120, 8).SetReadOnly(true);
-    CreatePeriodTimes(controls, page, 2);
-    AddClassField(controls, page, 4, "lblClassAbbreviation", "edtClassAbbreviation", 120, 6,
+    AddClassField(controls, page, "lblClassWeekday", "edtClassWeekDay", 6).SetReadOnly(true);
+    AddClassField(controls, page, "lblClassNo", "edtClassNo", 8).SetReadOnly(true);
+    CreatePeriodTimes(controls, page);
+    AddClassField(controls, page, "lblClassAbbreviation", "edtClassAbbreviation", 6,
                   "RC_LBL_CLASS_ABBREVIATION_HINT");
-    AddClassField(controls, page, 5, "lblClassName", "edtClassName", 300, 20,
-                  "RC_LBL_CLASS_NAME_HINT");
-    AddClassField(controls, page, 6, "lblClassTeacher", "edtClassTeacher", 300, 20,
+    AddClassField(controls, page, "lblClassName", "edtClassName", 20, "RC_LBL_CLASS_NAME_HINT");
+    AddClassField(controls, page, "lblClassTeacher", "edtClassTeacher", 20,
                   "RC_LBL_CLASS_TEACHER_HINT");
 
-    const int noteTop = kBarHeight + 10 + 7 * kRowPitch;
-    AddLabel(controls, "lblClassNote", page, {kLabelLeft, noteTop, kLabelWidth, kRowHeight})
-        .SetHint("RC_LBL_CLASS_NOTE_HINT");
-    AddMemo(controls, "reClassNote", page, {kFieldLeft, noteTop, 300, 80}, 20,
-            "RC_LBL_CLASS_NOTE_HINT");
+    AddLabel(controls, "lblClassNote", page).SetHint("RC_LBL_CLASS_NOTE_HINT");
+    AddMemo(controls, "reClassNote", page, 20, "RC_LBL_CLASS_NOTE_HINT");
 }
 
 } // namespace zyntra::layout

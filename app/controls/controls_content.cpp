@@ -6,13 +6,6 @@
 namespace zyntra::layout {
 namespace {
 
-constexpr int kCategoryBarHeight = 44;
-constexpr int kCategoryButtonWidth = 48;
-constexpr int kSplitterSize = 4;
-constexpr int kTreeWidth = 250;
-constexpr int kPaneButtonWidth = 72;
-// Band 0 of a pane's bar shows the pane's name before the buttons.
-constexpr int kPaneBandTextWidth = 100;
 // The category buttons form one group: exactly one of them is down.
 constexpr int kCategoryGroup = 1;
 
@@ -83,13 +76,10 @@ const PaneLayout kDevicePane{
 constexpr std::array<int, 7> kInitialColumnWidths{200, 80, 60, 120, 300, 0, 0};
 
 void CreateCategoryBar(ControlSet& controls, TabSheet& page) {
-    auto& bar = controls.Add<Panel>("pnlCategoryBar", &page);
-    bar.SetBounds({0, 0, page.Width(), kCategoryBarHeight});
-    RowPlacer row(4, 2, kCategoryBarHeight - 4);
+    auto& bar = AddPlaced<Panel>(controls, "pnlCategoryBar", page);
     int category = 0;
     for (const CategoryButton& entry : kCategoryButtons) {
-        auto& button = controls.Add<ToolButton>(entry.name, &bar);
-        button.SetBounds(row.Next(kCategoryButtonWidth));
+        auto& button = AddPlaced<ToolButton>(controls, entry.name, bar);
         button.SetHint(entry.hint);
         button.SetImageIndex(category++);
         button.SetGroupIndex(kCategoryGroup);
@@ -98,23 +88,18 @@ void CreateCategoryBar(ControlSet& controls, TabSheet& page) {
 }
 
 void CreatePaneBar(ControlSet& controls, Panel& pane, const PaneLayout& side) {
-    auto& bar = controls.Add<CoolBar>(side.bar, &pane);
-    bar.SetBounds({0, 0, pane.Width(), kBarHeight});
-    bar.AddPart({}, pane.Width());
-    RowPlacer row(kPaneBandTextWidth, 2, kBarHeight - 4);
+    auto& bar = AddPlaced<CoolBar>(controls, side.bar, pane);
+    bar.AddPart({}, bar.Width());
     int image = 0;
     for (const CategoryButton& entry : side.buttons) {
-        auto& button = controls.Add<ToolButton>(entry.name, &bar);
-        button.SetBounds(row.Next(kPaneButtonWidth));
+        auto& button = AddPlaced<ToolButton>(controls, entry.name, bar);
         button.SetHint(entry.hint);
         button.SetImageIndex(image++);
     }
 }
 
-void CreateFileList(ControlSet& controls, Panel& pane, const PaneLayout& side, int top) {
-    const int listLeft = kTreeWidth + kSplitterSize;
-    auto& list = controls.Add<ListView>(side.list, &pane);
-    list.SetBounds({listLeft, top, pane.Width() - listLeft, pane.Height() - top});
+void CreateFileList(ControlSet& controls, Panel& pane, const PaneLayout& side) {
+    auto& list = AddPlaced<ListView>(controls, side.list, pane);
     list.SetHint(side.listHint);
     list.SetStyle(ViewStyle::Icon);
     list.SetMultiSelect(true);
@@ -125,33 +110,21 @@ void CreateFileList(ControlSet& controls, Panel& pane, const PaneLayout& side, i
     }
 }
 
-void CreatePane(ControlSet& controls, TabSheet& page, const PaneLayout& side,
-                const Bounds& bounds) {
-    auto& pane = controls.Add<Panel>(side.panel, &page);
-    pane.SetBounds(bounds);
+void CreatePane(ControlSet& controls, TabSheet& page, const PaneLayout& side) {
+    auto& pane = AddPlaced<Panel>(controls, side.panel, page);
     CreatePaneBar(controls, pane, side);
-
-    const int top = kBarHeight;
-    const int height = pane.Height() - top;
-    controls.Add<TreeView>(side.tree, &pane).SetBounds({0, top, kTreeWidth, height});
-    controls.Add<Splitter>(side.splitter, &pane)
-        .SetBounds({kTreeWidth, top, kSplitterSize, height});
-    CreateFileList(controls, pane, side, top);
+    AddPlaced<TreeView>(controls, side.tree, pane);
+    AddPlaced<Splitter>(controls, side.splitter, pane);
+    CreateFileList(controls, pane, side);
 }
 
 } // namespace
 
 void CreateContentControls(ControlSet& controls, TabSheet& page) {
     CreateCategoryBar(controls, page);
-    // The computer pane takes half of the page less the splitter, the device pane the rest.
-    const int topHeight = (page.Height() - kSplitterSize) / 2;
-    const int splitterTop = kCategoryBarHeight + topHeight;
-    CreatePane(controls, page, kComputerPane, {0, kCategoryBarHeight, page.Width(), topHeight});
-    controls.Add<Splitter>("splFile", &page)
-        .SetBounds({0, splitterTop, page.Width(), kSplitterSize});
-    const int bottomTop = splitterTop + kSplitterSize;
-    CreatePane(controls, page, kDevicePane,
-               {0, bottomTop, page.Width(), page.Height() - bottomTop});
+    CreatePane(controls, page, kComputerPane);
+    AddPlaced<Splitter>(controls, "splFile", page);
+    CreatePane(controls, page, kDevicePane);
     controls.Get<ToolButton>("btnDictUp").SetEnabled(false);
 }
 

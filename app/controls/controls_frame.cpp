@@ -6,11 +6,11 @@ namespace zyntra {
 namespace layout {
 namespace {
 
-constexpr int kFormWidth = 1024;
-constexpr int kFormHeight = 768;
-// The client area inside the fixed single border and the caption bar.
-constexpr int kClientWidth = 1016;
-constexpr int kClientHeight = 740;
+// The client area lies inside the fixed single border and below the caption bar. The frame's
+// form lays its page controls and status bar out by layouts, so their bounds are worked out
+// here from the form's size.
+constexpr int kBorderWidth = 4;
+constexpr int kCaptionHeight = 24;
 constexpr int kStatusHeight = 20;
 constexpr int kMainTabWidth = 120;
 constexpr int kEditorTabWidth = 120;
@@ -22,13 +22,18 @@ Form& CreateForm(ControlSet& controls) {
     form.SetCaption("Zyntra");
     form.SetBorder(BorderStyle::Single);
     form.SetIcons({.systemMenu = true, .minimize = true, .maximize = false});
-    form.SetBounds({0, 0, kFormWidth, kFormHeight});
+    form.SetBounds(FormBounds("dfmMain"));
     return form;
 }
 
+Bounds ClientArea(const Form& form) {
+    return {0, 0, form.Width() - 2 * kBorderWidth, form.Height() - kCaptionHeight - kBorderWidth};
+}
+
 void CreateStatusBar(ControlSet& controls, Form& form) {
+    const Bounds client = ClientArea(form);
     auto& status = controls.Add<StatusBar>("stbMain", &form);
-    status.SetBounds({0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight});
+    status.SetBounds({0, client.height - kStatusHeight, client.width, kStatusHeight});
     for (int width : {250, 450, 230, 80}) {
         status.AddPart({}, width);
     }
@@ -40,8 +45,9 @@ MainPages CreateFrame(ControlSet& controls) {
     Form& form = CreateForm(controls);
     CreateStatusBar(controls, form);
 
+    const Bounds client = ClientArea(form);
     auto& main = AddPageControl(controls, "pgcMain", form,
-                                {0, 0, kClientWidth, kClientHeight - kStatusHeight}, kMainTabWidth);
+                                {0, 0, client.width, client.height - kStatusHeight}, kMainTabWidth);
     TabSheet& file = AddPage(controls, "tabFile", main);
     TabSheet& dataSet = AddPage(controls, "tabDataSet1", main);
 

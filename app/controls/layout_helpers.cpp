@@ -9,49 +9,36 @@ constexpr int kPageFrame = 4;
 
 } // namespace
 
-Bounds RowPlacer::Next(int width) {
-    const Bounds bounds{left_, top_, width, height_};
-    left_ += width;
-    return bounds;
+Label& AddLabel(ControlSet& controls, const std::string& name, Control& parent) {
+    return AddPlaced<Label>(controls, name, parent);
 }
 
-Label& AddLabel(ControlSet& controls, const std::string& name, Control& parent,
-                const Bounds& bounds) {
-    auto& label = controls.Add<Label>(name, &parent);
-    label.SetBounds(bounds);
-    return label;
-}
-
-EditField& AddEdit(ControlSet& controls, const std::string& name, Control& parent,
-                   const Bounds& bounds, int maxLength, const std::string& hint) {
-    auto& field = controls.Add<EditField>(name, &parent);
-    field.SetBounds(bounds);
+EditField& AddEdit(ControlSet& controls, const std::string& name, Control& parent, int maxLength,
+                   const std::string& hint) {
+    auto& field = AddPlaced<EditField>(controls, name, parent);
     field.SetMaxLength(maxLength);
     field.SetHint(hint);
     return field;
 }
 
 MultiLineEdit& AddMemo(ControlSet& controls, const std::string& name, Control& parent,
-                       const Bounds& bounds, int maxLength, const std::string& hint) {
-    auto& field = controls.Add<MultiLineEdit>(name, &parent);
-    field.SetBounds(bounds);
+                       int maxLength, const std::string& hint) {
+    auto& field = AddPlaced<MultiLineEdit>(controls, name, parent);
     field.SetMaxLength(maxLength);
     field.SetHint(hint);
     return field;
 }
 
 CheckBox& AddCheckBox(ControlSet& controls, const std::string& name, Control& parent,
-                      const Bounds& bounds, const std::string& hint) {
-    auto& box = controls.Add<CheckBox>(name, &parent);
-    box.SetBounds(bounds);
+                      const std::string& hint) {
+    auto& box = AddPlaced<CheckBox>(controls, name, parent);
     box.SetHint(hint);
     return box;
 }
 
-ComboBox& AddSelector(ControlSet& controls, const std::string& name, Control& parent,
-                      const Bounds& bounds, int itemCount, const std::string& hint) {
-    auto& selector = controls.Add<ComboBox>(name, &parent);
-    selector.SetBounds(bounds);
+ComboBox& AddSelector(ControlSet& controls, const std::string& name, Control& parent, int itemCount,
+                      const std::string& hint) {
+    auto& selector = AddPlaced<ComboBox>(controls, name, parent);
     selector.SetStyle(ComboStyle::DropDownList);
     selector.SetItems(std::vector<std::string>(static_cast<std::size_t>(itemCount)));
     selector.SetItemIndex(0);
@@ -80,13 +67,10 @@ Bounds Filling(const Control& parent) {
 
 CoolBar& AddEditorBar(ControlSet& controls, const std::string& name, Control& page,
                       std::initializer_list<BarButton> buttons) {
-    auto& bar = controls.Add<CoolBar>(name, &page);
-    bar.SetBounds({0, 0, page.Width(), kBarHeight});
-    bar.AddPart({}, page.Width());
-    RowPlacer row(0, 2, kBarHeight - 4);
+    auto& bar = AddPlaced<CoolBar>(controls, name, page);
+    bar.AddPart({}, bar.Width());
     for (const BarButton& entry : buttons) {
-        auto& button = controls.Add<ToolButton>(entry.name, &bar);
-        button.SetBounds(row.Next(entry.separator ? kBarSeparatorWidth : kBarButtonWidth));
+        auto& button = AddPlaced<ToolButton>(controls, entry.name, bar);
         button.SetSeparator(entry.separator);
         button.SetImageIndex(entry.imageIndex);
         button.SetHint(entry.hint);
@@ -95,10 +79,8 @@ CoolBar& AddEditorBar(ControlSet& controls, const std::string& name, Control& pa
 }
 
 ListView& AddEditorList(ControlSet& controls, const std::string& name, Control& parent,
-                        const Bounds& bounds, const std::string& hint,
-                        std::initializer_list<int> columnWidths) {
-    auto& list = controls.Add<ListView>(name, &parent);
-    list.SetBounds(bounds);
+                        const std::string& hint, std::initializer_list<int> columnWidths) {
+    auto& list = AddPlaced<ListView>(controls, name, parent);
     list.SetStyle(ViewStyle::Report);
     list.SetMultiSelect(false);
     list.SetHint(hint);

@@ -14,7 +14,7 @@ void ResetWorkingCopiesFromTemplates(RunReport& report) {
         if (RegularFileExists(TemplatePath(slot)) &&
             !CopyDatabaseFile(TemplatePath(slot), WorkingCopyPath(slot)))
             report.failedFiles.push_back(
-                {ProgramFolderName(WorkingCopyPath(slot)), "could not be reset from its template"});
+                {ProgramFolderName(WorkingCopyPath(slot)), FileFailure::NotCopied});
 }
 
 bool BackUpWorkingCopies(RunReport& report) {
@@ -26,7 +26,7 @@ bool BackUpWorkingCopies(RunReport& report) {
             !CopyDatabaseFile(WorkingCopyPath(slot), BackupPath(slot))) {
             copied = false;
             report.failedFiles.push_back(
-                {ProgramFolderName(BackupPath(slot)), "could not be copied from its working copy"});
+                {ProgramFolderName(BackupPath(slot)), FileFailure::NotCopied});
         }
     }
     return copied;
@@ -63,7 +63,7 @@ RunReport PersonalEngine::Restore() {
         } else {
             report.copiesSucceeded = false;
             report.failedFiles.push_back(
-                {ProgramFolderName(BackupPath(slot)), "could not be copied to its working copy"});
+                {ProgramFolderName(BackupPath(slot)), FileFailure::NotCopied});
         }
     }
     if (report.restoredAnything) {

@@ -90,7 +90,7 @@ void PersonalEngine::LoadInto(RunTarget from, DataSelection selection, RunReport
     LoadedDatabases databases(from, root);
     auto failed = [&](int slot) {
         const std::string shown = ShownName(from, slot);
-        ShowFailedFile("open file=" + shown + " failed\n", {shown, "could not be opened"}, report);
+        ShowFailedFile("open file=" + shown + " failed\n", {shown, FileFailure::NotOpened}, report);
     };
     if (databases.Slot(1) == nullptr) {
         failed(1);

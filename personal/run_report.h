@@ -22,10 +22,19 @@ struct KindCounts {
     bool operator==(const KindCounts&) const = default;
 };
 
+// What went wrong with a database file.
+enum class FileFailure {
+    Missing,     // it is not there
+    NotOpened,   // it would not open as a database
+    NotCopied,   // copying it (to its scratch copy, working copy or backup) failed
+    NotReplaced, // its written copy could not replace it, so it is as it was
+    NotRebuilt,  // the dictionary rebuild failed and was rolled back
+};
+
 // A database file a run could not open, copy, or rebuild.
 struct FailedFile {
-    std::string file;   // as the low-level messages name it: "Secretary/PIM.db", "backup/PIM.db"
-    std::string reason; // why, in a few words of English
+    std::string file; // as the low-level messages name it: "Secretary/PIM.db", "backup/PIM.db"
+    FileFailure failure = FileFailure::NotOpened;
 
     bool operator==(const FailedFile&) const = default;
 };

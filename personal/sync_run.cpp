@@ -32,14 +32,14 @@ void RemoveFile(const std::string& path) {
     std::filesystem::remove(path, error);
 }
 
-const char* OpenFailureReason(ScratchCopy taken) {
+FileFailure OpenFailure(ScratchCopy taken) {
     switch (taken) {
     case ScratchCopy::TargetMissing:
-        return "is missing";
+        return FileFailure::Missing;
     case ScratchCopy::CopyFailed:
-        return "could not be copied";
+        return FileFailure::NotCopied;
     default:
-        return "could not be opened";
+        return FileFailure::NotOpened;
     }
 }
 
@@ -49,7 +49,7 @@ std::string OpenFailedText(const std::string& shownName) {
 
 void CopyBackFailed(const std::string& shownName, RunReport& report) {
     report.copiesSucceeded = false;
-    report.failedFiles.push_back({shownName, "could not be replaced by its written copy"});
+    report.failedFiles.push_back({shownName, FileFailure::NotReplaced});
 }
 
 } // namespace
@@ -63,7 +63,7 @@ bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& sh
     sqlite3* db = taken == ScratchCopy::Taken ? OpenExistingDatabase(scratch) : nullptr;
     if (db == nullptr) {
         report.copiesSucceeded = false;
-        ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailureReason(taken)}, report);
+        ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailure(taken)}, report);
         RemoveFile(scratch);
         return false;
     }
@@ -98,7 +98,7 @@ void PersonalEngine::WriteDictionary(int slot, const std::string& target,
                                                    : db_open(scratch);
     if (db == nullptr) {
         report.copiesSucceeded = false;
-        ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailureReason(taken)}, report);
+        ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailure(taken)}, report);
         RemoveFile(scratch);
         return;
     }
@@ -111,7 +111,7 @@ void PersonalEngine::WriteDictionary(int slot, const std::string& target,
     // A rebuild that failed half-way must not replace the dictionary.
     if (!rebuilt) {
         report.copiesSucceeded = false;
-        report.failedFiles.push_back({shownName, "the rebuild failed and was rolled back"});
+        report.failedFiles.push_back({shownName, FileFailure::NotRebuilt});
     } else if (!CopyDatabaseFile(scratch, target)) {
         CopyBackFailed(shownName, report);
     }
@@ -158,7 +158,7 @@ RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
     if (!RegularFileExists(pim) && !CopyDatabaseFile(WorkingCopyPath(1), pim)) {
         report.copiesSucceeded = false;
         report.failedFiles.push_back(
-            {ShownName(RunTarget::Device, 1), "could not be made from the working copy"});
+            {ShownName(RunTarget::Device, 1), FileFailure::NotCopied});
     }
     SaveInto(RunTarget::Device, selection, mode, report);
     LoadInto(RunTarget::Device, selection, report);

@@ -118,7 +118,7 @@ TEST_F(BackupRestoreTest, ABackupThatCannotBeCopiedSaysSo) {
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{
-                  {"backup/default-3.dat", "could not be copied from its working copy"}}));
+                  {"backup/default-3.dat", FileFailure::NotCopied}}));
     EXPECT_FALSE(FileExists(BackupPath(3)));
     EXPECT_EQ(test::ReadAddresses(BackupPath(1)).size(), 1u);
 }
@@ -132,7 +132,7 @@ TEST_F(BackupRestoreTest, AWorkingCopyThatCannotBeWrittenFailsTheBackupButNotATe
     EXPECT_TRUE(report.copiesSucceeded);
     EXPECT_EQ(
         report.failedFiles,
-        (std::vector<FailedFile>{{"data/default-4.dat", "could not be reset from its template"}}));
+        (std::vector<FailedFile>{{"data/default-4.dat", FileFailure::NotCopied}}));
     EXPECT_FALSE(report.Clean());
 
     // The written copy of PIM.db cannot replace the working copy: the backup must not pass.
@@ -141,7 +141,7 @@ TEST_F(BackupRestoreTest, AWorkingCopyThatCannotBeWrittenFailsTheBackupButNotATe
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles.at(0).file, "data/default-1.dat");
     EXPECT_EQ(report.failedFiles.at(1),
-              (FailedFile{"backup/PIM.db", "could not be replaced by its written copy"}));
+              (FailedFile{"backup/PIM.db", FileFailure::NotReplaced}));
 }
 
 TEST_F(BackupRestoreTest, ABackupFileThatCannotBeRestoredIsNamed) {
@@ -156,8 +156,8 @@ TEST_F(BackupRestoreTest, ABackupFileThatCannotBeRestoredIsNamed) {
     // either: the hook refuses every copy to it.
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{
-                  {"backup/default-2.dat", "could not be copied to its working copy"},
-                  {"backup/ECDIY_Dict.db", "could not be replaced by its written copy"}}));
+                  {"backup/default-2.dat", FileFailure::NotCopied},
+                  {"backup/ECDIY_Dict.db", FileFailure::NotReplaced}}));
     ASSERT_EQ(Lists().AddrList.size(), 1u);
     EXPECT_EQ(Lists().AddrList[0]->name, "Backed up");
 }

@@ -16,7 +16,7 @@ void PrintTo(const KindCounts& c, std::ostream* out) {
 }
 
 void PrintTo(const FailedFile& failed, std::ostream* out) {
-    *out << "{" << failed.file << ": " << failed.reason << "}";
+    *out << "{" << failed.file << ": failure " << static_cast<int>(failed.failure) << "}";
 }
 
 } // namespace zyntra

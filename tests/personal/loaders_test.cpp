@@ -195,7 +195,7 @@ TEST_F(LoadersTest, AMissingDatabaseIsReportedAndNotCreated) {
     AddCEEntry("shui", "n.", "water");
     RunReport load = LoadFromDevice();
     EXPECT_EQ(load.failedFiles,
-              (std::vector<FailedFile>{{"Secretary/CEDIY_Dict.db", "could not be opened"}}));
+              (std::vector<FailedFile>{{"Secretary/CEDIY_Dict.db", FileFailure::NotOpened}}));
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{"open file=Secretary/CEDIY_Dict.db failed\n"});
     EXPECT_FALSE(test::FileExists(DevicePath(3)));
     EXPECT_TRUE(Lists().AddrList.empty());

@@ -112,8 +112,8 @@ TEST_F(RunReportTest, EveryFileThatFailsIsNamedWithItsReason) {
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{
-                  {"Secretary/ECDIY_Dict.db", "could not be copied"},
-                  {"Secretary/CEDIY_Dict.db", "could not be replaced by its written copy"}}));
+                  {"Secretary/ECDIY_Dict.db", FileFailure::NotCopied},
+                  {"Secretary/CEDIY_Dict.db", FileFailure::NotReplaced}}));
     EXPECT_EQ(ShownTexts(),
               std::vector<std::string>{"db_open() failed, file=Secretary/ECDIY_Dict.db\n"});
     // PIM.db went through: its part of the run counts.

@@ -86,7 +86,7 @@ TEST_F(SyncRunTest, AFailedCopyBackLeavesTheDevicesFileByteIdentical) {
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{
-                  {"Secretary/PIM.db", "could not be replaced by its written copy"}}));
+                  {"Secretary/PIM.db", FileFailure::NotReplaced}}));
     EXPECT_TRUE(ShownTexts().empty());
     // Memory is reloaded from the unchanged file.
     ASSERT_EQ(Lists().AddrList.size(), 1u);
@@ -108,7 +108,7 @@ TEST_F(SyncRunTest, AStaleScratchCopyIsNeverWrittenToTheDevice) {
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{"db_open() failed, file=Secretary/PIM.db\n"});
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
-              (std::vector<FailedFile>{{"Secretary/PIM.db", "could not be copied"}}));
+              (std::vector<FailedFile>{{"Secretary/PIM.db", FileFailure::NotCopied}}));
 }
 
 TEST_F(SyncRunTest, AFailedDictionaryRebuildLeavesTheDevicesDictionaryAsItWas) {
@@ -131,7 +131,7 @@ TEST_F(SyncRunTest, AFailedDictionaryRebuildLeavesTheDevicesDictionaryAsItWas) {
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{
-                  {"Secretary/ECDIY_Dict.db", "the rebuild failed and was rolled back"}}));
+                  {"Secretary/ECDIY_Dict.db", FileFailure::NotRebuilt}}));
     ASSERT_EQ(Lists().ECUserList.size(), 1u);
     EXPECT_EQ(Lists().ECUserList[0]->storedHeadword, "cat");
 }
@@ -163,7 +163,7 @@ TEST_F(DamagedDeviceTest, ADeviceDatabaseThatIsNoDatabaseLeavesMemoryAndTheBacku
     EXPECT_EQ(Lists().AddrList[0]->name, "Kept in memory");
     EXPECT_TRUE(WasShown("open file=Secretary/PIM.db failed\n"));
     EXPECT_EQ(load.failedFiles,
-              (std::vector<FailedFile>{{"Secretary/PIM.db", "could not be opened"}}));
+              (std::vector<FailedFile>{{"Secretary/PIM.db", FileFailure::NotOpened}}));
 
     // The backup then holds what memory held, not an empty database.
     EXPECT_TRUE(engine_.Backup().Clean());

@@ -55,8 +55,9 @@ public:
     // The records in use, in the order the scan registered them.
     std::span<const DEV_INFO> Records() const;
     int DeviceCount() const { return devCount_; }
-    // The current record. Its index always lies inside the fixed table, so
-    // this is record 0 (empty) before any device was selected.
+    // The current record, record 0 until another is selected. A scan keeps
+    // the selection even when it finds fewer devices; the index still lies
+    // inside the fixed table, so this never throws.
     const DEV_INFO& CurrentDevice() const;
     int CurrentDeviceIndex() const { return curDev_; }
     // kInternalMemoryPart, kMemoryCardPart, or -1 for none.

@@ -5,7 +5,7 @@
 namespace zyntra {
 
 std::string DeviceSync::InternalRoot() const {
-    if (!devices_.LastScanUsable() || devices_.devCount == 0)
+    if (!devices_.LastScanUsable() || devices_.DeviceCount() == 0)
         return {};
     return devices_.CurrentDevice().rootPath[0];
 }

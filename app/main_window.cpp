@@ -2,6 +2,7 @@
 
 #include "app/compact_layout.h"
 #include "app/controls/main_window_controls.h"
+#include "app/device_controls.h"
 #include "app/device_sync.h"
 #include "app/icon_files.h"
 #include "app/input_method_selection.h"
@@ -29,7 +30,7 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     std::string exe = ExecutablePath();
     settingsPath_ = exe.empty() ? ProgramFolder() + "Zyntra.ini" : exe + ".ini";
     CreateMainWindowControls(controls_);
-    devices_ = std::make_unique<DeviceLink>(controls_, ui_, platform_.volumes);
+    devices_ = std::make_unique<DeviceLink>(ui_, platform_.volumes, DeviceControlsOf(controls_));
     deviceSync_ = std::make_unique<DeviceSync>(*devices_);
     personal_ = std::make_unique<PersonalEngine>(*deviceSync_, ui_.messages, ui_.pendingEvents);
     syncPage_ =
@@ -148,9 +149,7 @@ bool TdfmMain::FormCreate() {
     personal_->Lists().ResetAllLists();
     SetDefaultSyncSelection();
     SetDefaultUserDictionaryView();
-    devices_->devCount = 0;
-    devices_->curDev = 0;
-    devices_->curPart = 0;
+    devices_->ForgetDevices();
     devices_->DiscoverDevices(false);
     // The computer-side path and listing of the content manager go here.
     if (!DecideOnDevice())
@@ -164,19 +163,18 @@ bool TdfmMain::FormCreate() {
 // with the device controls off and the default content codes.
 bool TdfmMain::DecideOnDevice() {
     DeviceLink& link = *devices_;
-    if (link.devCount > 1) {
+    if (link.DeviceCount() > 1) {
         ui_.messages.Show(LangText("SM_eDictionaryOverflow"));
         return false;
     }
-    DEV_INFO& device = link.CurrentDevice();
-    if (link.devCount == 1 && !device.rootPath[0].empty()) {
+    const DEV_INFO& device = link.CurrentDevice();
+    if (link.DeviceCount() == 1 && !device.rootPath[0].empty()) {
         link.PrepareDeviceStorage();
         state_->devicePath = device.rootPath[0];
         // The device-side listing of the content manager goes here.
         return true;
     }
-    device.mainClass = "B";
-    device.subClass = "02";
+    link.UseDefaultContentCodes();
     link.SetDeviceControlsEnabled(false);
     // The content manager's reset of the device-side file lists goes here.
     return true;

@@ -73,13 +73,13 @@ std::optional<int> CliApp::Start() {
         window_->Show();
         return std::nullopt;
     }
-    overflow_ = window_->Devices().devCount > 1;
+    overflow_ = window_->Devices().DeviceCount() > 1;
     return overflow_ ? std::optional<int>(kExitNoDevice) : std::optional<int>(kExitFailed);
 }
 
 std::optional<int> CliApp::RequireUnlockedDevice() {
     DeviceLink& devices = window_->Devices();
-    if (!devices.LastScanUsable() || devices.devCount != 1) {
+    if (!devices.LastScanUsable() || devices.DeviceCount() != 1) {
         Error("no usable device is connected");
         return kExitNoDevice;
     }

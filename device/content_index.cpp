@@ -38,7 +38,7 @@ void AssignIfNotNull(std::string& field, const char* value) {
 void DeviceLink::PrepareDeviceDatabases(int dev) {
     if (dev < 0 || dev >= kMaxDevices)
         return;
-    const std::string root = devInfo[static_cast<std::size_t>(dev)].rootPath[0];
+    const std::string root = Record(dev).rootPath[0];
     if (root.empty())
         return;
     const std::string devicePim = DeviceDatabasePath(root, 1);
@@ -67,12 +67,12 @@ bool DeviceLink::ReadContentIndex(const std::string& databasePath, int dev) {
     if (db_query(query, kCountStatement) >= 1 && query.table != nullptr &&
         query.table[query.ncol] != nullptr) {
         const int count = std::clamp(DecimalInt(query.table[query.ncol]), 0, kMaxFileInfoRows);
-        fileInfoCount[static_cast<std::size_t>(dev)] = count;
+        fileInfoCount_[static_cast<std::size_t>(dev)] = count;
         for (int row = 0; row < count; ++row)
             ReadContentRow(query, dev, row);
-        DEV_INFO& device = devInfo[static_cast<std::size_t>(dev)];
-        device.mainClass = fileInfo[static_cast<std::size_t>(dev)][0].mainClass;
-        device.subClass = fileInfo[static_cast<std::size_t>(dev)][0].subClass;
+        DEV_INFO& device = Record(dev);
+        device.mainClass = fileInfo_[static_cast<std::size_t>(dev)][0].mainClass;
+        device.subClass = fileInfo_[static_cast<std::size_t>(dev)][0].subClass;
     }
     db_free(query);
     db_close(query.db);
@@ -88,7 +88,7 @@ void DeviceLink::ReadContentRow(DbQuery& query, int dev, int row) {
         return;
     }
     char** values = query.table + query.ncol;
-    FILE_INFO& info = fileInfo[static_cast<std::size_t>(dev)][static_cast<std::size_t>(row)];
+    FILE_INFO& info = fileInfo_[static_cast<std::size_t>(dev)][static_cast<std::size_t>(row)];
     AssignIfNotNull(info.field_01, values[0]);
     AssignIfNotNull(info.field_02, values[1]);
     AssignIfNotNull(info.field_04, values[2]);

@@ -1,8 +1,8 @@
-#include "texts/lang_text.h"
 #include "device/device_link.h"
 #include "device/info_file.h"
 #include "kit/tree_view.h"
 #include "platform/volumes.h"
+#include "texts/lang_text.h"
 
 namespace zyntra {
 namespace {
@@ -21,15 +21,15 @@ std::string WithTrailingSlash(std::string root) {
 
 DiscoveryResult DeviceLink::DiscoverDevices(bool showMessages) {
     tree_.Clear();
-    devCount = 0;
-    devInfo.fill(DEV_INFO{});
+    devCount_ = 0;
+    devInfo_.fill(DEV_INFO{});
     ScanCounters counters;
     for (const Volume& volume : volumes_.List())
         if (volume.type == VolumeType::Removable && volumes_.IsReadable(volume.root))
             ScanVolume(WithTrailingSlash(volume.root), counters);
 
     // A device seen only through its card has no databases to work on.
-    const bool usable = devCount == 1 && counters.cardDrives <= counters.internalDrives;
+    const bool usable = devCount_ == 1 && counters.cardDrives <= counters.internalDrives;
     lastScanUsable_ = usable;
     DiscoveryResult result = Summary(usable);
     if (usable)
@@ -60,32 +60,32 @@ void DeviceLink::ScanVolume(const std::string& root, ScanCounters& counters) {
 void DeviceLink::RegisterInternalMemory(const std::string& root, const InfoHeaderBytes& header) {
     const int found = FindDevice(header);
     if (found >= 0) {
-        devInfo[static_cast<std::size_t>(found)].rootPath[0] = root;
+        Record(found).rootPath[0] = root;
         PrepareDeviceDatabases(found);
         return;
     }
-    if (devCount == kMaxDevices)
+    if (devCount_ == kMaxDevices)
         return;
-    const int dev = devCount;
-    devInfo[static_cast<std::size_t>(dev)].header = header;
-    devInfo[static_cast<std::size_t>(dev)].rootPath[0] = root;
+    const int dev = devCount_;
+    Record(dev).header = header;
+    Record(dev).rootPath[0] = root;
     AddDeviceNodes(dev);
     PrepareDeviceDatabases(dev);
-    ++devCount;
+    ++devCount_;
     DeleteSyncMarkers();
 }
 
 void DeviceLink::RegisterMemoryCard(const std::string& root, const InfoHeaderBytes& header) {
     int dev = FindDevice(header);
     if (dev < 0) {
-        if (devCount == kMaxDevices)
+        if (devCount_ == kMaxDevices)
             return;
-        dev = devCount;
-        devInfo[static_cast<std::size_t>(dev)].header = header;
+        dev = devCount_;
+        Record(dev).header = header;
         AddDeviceNodes(dev);
-        ++devCount;
+        ++devCount_;
     }
-    DEV_INFO& device = devInfo[static_cast<std::size_t>(dev)];
+    DEV_INFO& device = Record(dev);
     tree_.AddChild(device.deviceNode, LangText("SM_MySDCard"), kMemoryCardImage, kMemoryCardImage);
     device.rootPath[1] = root;
     RenumberNodes();
@@ -93,16 +93,17 @@ void DeviceLink::RegisterMemoryCard(const std::string& root, const InfoHeaderByt
 
 int DeviceLink::FindDevice(const InfoHeaderBytes& header) const {
     const InfoHeader wanted = ParseInfoHeader(header);
-    for (int i = 0; i < devCount; ++i) {
-        const InfoHeader known = ParseInfoHeader(devInfo[static_cast<std::size_t>(i)].header);
+    const std::span<const DEV_INFO> records = Records();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const InfoHeader known = ParseInfoHeader(records[i].header);
         if (known.model == wanted.model && known.ident == wanted.ident)
-            return i;
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 void DeviceLink::AddDeviceNodes(int dev) {
-    const DEV_INFO& device = devInfo[static_cast<std::size_t>(dev)];
+    const DEV_INFO& device = Record(dev);
     const int top = tree_.AddChild(-1, device.model() + "  (" + device.ident() + ")", kDeviceImage,
                                    kDeviceImage);
     const int internal =
@@ -123,7 +124,7 @@ void DeviceLink::RenumberNodes() {
     int dev = 0;
     for (int node = 0; node < tree_.NodeCount() && dev < kMaxDevices;
          node = tree_.SubtreeEnd(node), ++dev) {
-        DEV_INFO& device = devInfo[static_cast<std::size_t>(dev)];
+        DEV_INFO& device = Record(dev);
         device.deviceNode = node;
         const std::vector<int> children = tree_.Children(node);
         if (!children.empty())
@@ -134,10 +135,10 @@ void DeviceLink::RenumberNodes() {
 }
 
 void DeviceLink::RefuseScan(bool showMessages) {
-    if (showMessages && devCount >= 2) {
+    if (showMessages && devCount_ >= 2) {
         ui_.messages.Show(LangText("SM_eDictionaryOverflow"));
         tree_.Clear();
-        devCount = 0;
+        devCount_ = 0;
     } else if (showMessages) {
         ui_.messages.Show(LangText("SM_NoeDictionary"));
     }

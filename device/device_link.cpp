@@ -5,49 +5,73 @@
 namespace zyntra {
 namespace {
 
-constexpr const char* kSwitchedControls[] = {
-    // device-side browser
-    "btnDictRefresh", "btnDictView", "btnDictCut", "btnDictCopy", "btnDictPaste", "btnDictDelete",
-    "btnDictUpload",
-    // computer-side browser
-    "btnCompCut", "btnCompCopy", "btnCompPaste", "btnCompDownload",
-    // synchronisation
-    "clbSyncData", "rgSync", "rbSync1", "rbSync2", "rbSync3", "sbSync"};
+constexpr const char kDefaultMainClass[] = "B";
+constexpr const char kDefaultSubClass[] = "02";
 
-constexpr const char* kSwitchedMenus[] = {"pmDictMenu", "pmCompMenu"};
-
-// Backup and restore work on the program folder, and deleting on the
-// computer side needs no device: a missing device never disables them.
-constexpr const char* kEnabledOnlyControls[] = {"btnCompDelete", "gbDataSync", "sbBackup",
-                                                "sbRestore"};
+std::unique_ptr<TreeView> TreeUnlessGiven(const DeviceControls& controls) {
+    if (controls.tree != nullptr)
+        return nullptr;
+    return std::make_unique<TreeView>("tvDictTreeView");
+}
 
 } // namespace
 
-DeviceLink::DeviceLink(ControlSet& controls, UiServices ui, Volumes& volumes)
-    : ui_(ui), volumes_(volumes), tree_(controls.Get<TreeView>("tvDictTreeView")) {
-    for (const char* name : kSwitchedControls)
-        switchedControls_.push_back(&controls.Get<Control>(name));
-    for (const char* name : kSwitchedMenus)
-        switchedMenus_.push_back(&controls.Get<PopupMenu>(name));
-    for (const char* name : kEnabledOnlyControls)
-        enabledOnlyControls_.push_back(&controls.Get<Control>(name));
-}
+DeviceLink::DeviceLink(UiServices ui, Volumes& volumes, DeviceControls controls)
+    : ui_(ui), volumes_(volumes), controls_(std::move(controls)),
+      ownTree_(TreeUnlessGiven(controls_)),
+      tree_(controls_.tree != nullptr ? *controls_.tree : *ownTree_) {}
+
+DeviceLink::~DeviceLink() = default;
 
 void DeviceLink::SetDeviceControlsEnabled(bool enabled) {
-    for (Control* control : switchedControls_)
+    for (Control* control : controls_.switched)
         control->SetEnabled(enabled);
-    for (PopupMenu* menu : switchedMenus_)
+    for (PopupMenu* menu : controls_.switchedMenus)
         menu->SetAutoPopup(enabled);
     if (enabled)
-        for (Control* control : enabledOnlyControls_)
+        for (Control* control : controls_.enabledOnly)
             control->SetEnabled(true);
+}
+
+void DeviceLink::ForgetDevices() {
+    devCount_ = 0;
+    curDev_ = 0;
+    curPart_ = kInternalMemoryPart;
+}
+
+void DeviceLink::UseDefaultContentCodes() {
+    DEV_INFO& device = Record(curDev_);
+    device.mainClass = kDefaultMainClass;
+    device.subClass = kDefaultSubClass;
+}
+
+std::span<const DEV_INFO> DeviceLink::Records() const {
+    return std::span<const DEV_INFO>(devInfo_).first(static_cast<std::size_t>(devCount_));
+}
+
+const DEV_INFO& DeviceLink::CurrentDevice() const {
+    return devInfo_.at(static_cast<std::size_t>(curDev_));
+}
+
+bool DeviceLink::SelectCurrent(int dev, int part) {
+    const bool knownPart = part == -1 || part == kInternalMemoryPart || part == kMemoryCardPart;
+    if (dev < 0 || dev >= devCount_ || !knownPart)
+        return false;
+    curDev_ = dev;
+    curPart_ = part;
+    return true;
+}
+
+std::span<const FILE_INFO> DeviceLink::ContentIndex(int dev) const {
+    const auto& rows = fileInfo_.at(static_cast<std::size_t>(dev));
+    return std::span<const FILE_INFO>(rows).first(
+        static_cast<std::size_t>(fileInfoCount_[static_cast<std::size_t>(dev)]));
 }
 
 DiscoveryResult DeviceLink::Summary(bool usable) const {
     DiscoveryResult result;
     result.usable = usable;
-    for (int i = 0; i < devCount; ++i) {
-        const DEV_INFO& device = devInfo[static_cast<std::size_t>(i)];
+    for (const DEV_INFO& device : Records()) {
         result.devices.push_back({device.model(), device.ident(), device.rootPath[0],
                                   device.rootPath[1], device.Locked(), device.mainClass,
                                   device.subClass});

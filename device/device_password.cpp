@@ -1,6 +1,6 @@
-#include "texts/lang_text.h"
 #include "device/device_link.h"
 #include "storage/password_digest.h"
+#include "texts/lang_text.h"
 
 #include <openssl/crypto.h>
 
@@ -12,23 +12,32 @@ constexpr const char kDialogCaption[] = "Zyntra";
 
 } // namespace
 
+bool DeviceLink::PasswordMatches(const std::string& password) const {
+    if (password.empty())
+        return false;
+    std::array<unsigned char, kInfoDigestSize> digest{};
+    PasswordDigest(password.c_str(), kPasswordSalt, digest.data());
+    const std::array<unsigned char, kInfoDigestSize> stored = CurrentDevice().pwdDigest();
+    // Constant time, so the comparison does not tell how many bytes matched.
+    return CRYPTO_memcmp(digest.data(), stored.data(), digest.size()) == 0;
+}
+
 bool DeviceLink::CheckDevicePassword(int mode) {
     const DialogTexts texts{kDialogCaption, LangText("SM_InputPassword"), LangText("SM_OK"),
                             LangText("SM_CANCEL")};
-    enteredPassword = ui_.passwordDialog.Run(texts).value_or(std::string());
-
-    bool accepted = false;
-    if (!enteredPassword.empty()) {
-        std::array<unsigned char, kInfoDigestSize> digest{};
-        PasswordDigest(enteredPassword.c_str(), kPasswordSalt, digest.data());
-        const std::array<unsigned char, kInfoDigestSize> stored = CurrentDevice().pwdDigest();
-        // Constant time, so the comparison does not tell how many bytes matched.
-        accepted = CRYPTO_memcmp(digest.data(), stored.data(), digest.size()) == 0;
-    }
+    enteredPassword_ = ui_.passwordDialog.Run(texts).value_or(std::string());
+    const bool accepted = PasswordMatches(enteredPassword_);
     if (!accepted)
         ui_.messages.Show(
             LangText(mode == 0 ? "SM_PasswordIncorrectSync" : "SM_PasswordIncorrectShow"));
     return accepted;
+}
+
+bool DeviceLink::ToggleUnlockedView() {
+    if (!CurrentDevice().Locked() || !CheckDevicePassword(1))
+        return false;
+    unlockedView_ = !unlockedView_;
+    return true;
 }
 
 } // namespace zyntra

@@ -36,11 +36,11 @@ bool DeviceLink::FileHasContent(const std::string& path) {
 
 void DeviceLink::PrepareDeviceStorage() {
     WaitCursorScope wait(ui_.waitCursor);
-    if (curDev < 0 || curDev >= kMaxDevices)
+    if (curDev_ < 0 || curDev_ >= kMaxDevices)
         return;
-    const DEV_INFO& device = devInfo[static_cast<std::size_t>(curDev)];
+    const DEV_INFO& device = Record(curDev_);
     if (!device.rootPath[0].empty()) {
-        PrepareDeviceDatabases(curDev);
+        PrepareDeviceDatabases(curDev_);
         MakeInternalEntries(device.rootPath[0]);
     }
     if (!device.rootPath[1].empty())
@@ -50,8 +50,8 @@ void DeviceLink::PrepareDeviceStorage() {
 // Rows from 1 on; row 0 describes the card. The mount root is used as it
 // is: upper-casing it would name another folder on a case-sensitive system.
 void DeviceLink::MakeInternalEntries(const std::string& root) {
-    const auto& rows = fileInfo[static_cast<std::size_t>(curDev)];
-    for (int i = 1; i < fileInfoCount[static_cast<std::size_t>(curDev)]; ++i) {
+    const auto& rows = fileInfo_[static_cast<std::size_t>(curDev_)];
+    for (int i = 1; i < fileInfoCount_[static_cast<std::size_t>(curDev_)]; ++i) {
         const FILE_INFO& row = rows[static_cast<std::size_t>(i)];
         const std::optional<std::string> path = ContentEntryPath(root, row.hw_path, row.hw_name);
         if (!path)
@@ -72,10 +72,10 @@ void DeviceLink::MakeInternalEntries(const std::string& root) {
 // The card's folders go below the folder that row 0 names, upper-cased;
 // database files are never made there.
 void DeviceLink::MakeCardFolders(const std::string& root) {
-    const int count = fileInfoCount[static_cast<std::size_t>(curDev)];
+    const int count = fileInfoCount_[static_cast<std::size_t>(curDev_)];
     if (count < 1)
         return;
-    const auto& rows = fileInfo[static_cast<std::size_t>(curDev)];
+    const auto& rows = fileInfo_[static_cast<std::size_t>(curDev_)];
     const std::optional<std::string> base =
         ContentFolderPath(root, UpperCasedAscii(rows[0].hw_path));
     if (!base)

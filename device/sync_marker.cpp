@@ -25,8 +25,8 @@ void DeviceLink::WriteSyncMarker() {
 }
 
 void DeviceLink::DeleteSyncMarkers() {
-    for (int i = 0; i < devCount; ++i) {
-        const std::string& root = devInfo[static_cast<std::size_t>(i)].rootPath[0];
+    for (int i = 0; i < devCount_; ++i) {
+        const std::string& root = Record(i).rootPath[0];
         // unlink, not remove: a folder of that name is not the marker.
         if (!root.empty())
             ::unlink((root + kSyncMarkerName).c_str());

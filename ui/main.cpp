@@ -21,7 +21,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -55,29 +54,6 @@ BinderHooks HooksFor(TdfmMain& window, InputMethods& inputMethods) {
     };
     hooks.shortHint = [](const std::string& key) { return ShortHintPart(LangText(key)); };
     return hooks;
-}
-
-// Arrivals and removals of volumes go to the window model once it has a handler for them.
-template <class Window> void DeliverDriveChange(Window& window, const VolumeEvent& event) {
-    if constexpr (requires { window.HandleDriveChange(event); }) {
-        window.HandleDriveChange(event);
-    } else {
-        (void)window;
-        (void)event;
-    }
-}
-
-std::unique_ptr<QSocketNotifier> WatchVolumes(VolumeMonitor& monitor) {
-    if (monitor.Fd() < 0) {
-        return nullptr;
-    }
-    const auto type = monitor.WatchFor() == VolumeMonitor::Condition::Priority
-                          ? QSocketNotifier::Exception
-                          : QSocketNotifier::Read;
-    auto notifier = std::make_unique<QSocketNotifier>(monitor.Fd(), type);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(),
-                     [&monitor] { RunUserAction([&] { monitor.Dispatch(); }); });
-    return notifier;
 }
 
 int RunWindow(ZyntraApplication& app) {
@@ -121,9 +97,6 @@ int RunWindow(ZyntraApplication& app) {
     widget.show();
     window.Show();
 
-    std::unique_ptr<VolumeMonitor> monitor = MakeVolumeMonitor(
-        *volumes, [&window](const VolumeEvent& event) { DeliverDriveChange(window, event); });
-    std::unique_ptr<QSocketNotifier> notifier = WatchVolumes(*monitor);
     const int result = app.exec();
     SetExceptionReporter({});
     return result;

@@ -1,6 +1,7 @@
 #include "tests/device/device_link_fixture.h"
 
 #include "app/controls/main_window_controls.h"
+#include "app/device_controls.h"
 #include "texts/lang_text.h"
 
 namespace zyntra::test {
@@ -8,7 +9,7 @@ namespace zyntra::test {
 DeviceLinkTest::DeviceLinkTest() {
     OpenLanguageFile(folder_.File("Lang.ini"));
     CreateMainWindowControls(controls_);
-    link_ = std::make_unique<DeviceLink>(controls_, ui_.Services(), volumes_);
+    link_ = std::make_unique<DeviceLink>(ui_.Services(), volumes_, DeviceControlsOf(controls_));
 }
 
 DeviceLinkTest::~DeviceLinkTest() {

@@ -23,8 +23,8 @@ protected:
     void SetUp() override {
         root_ = drives_.AddInternalMemory("mem", DeviceHeader("A", DriveKind::InternalMemory));
         card_ = drives_.AddDeviceDrive("card", DeviceHeader("A", DriveKind::MemoryCard));
-        Link().devCount = 1;
-        Link().devInfo[0].rootPath = {root_, card_};
+        Link().DiscoverDevices(false);
+        ASSERT_EQ(Link().CurrentDevice().rootPath, (std::array<std::string, 2>{root_, card_}));
     }
     std::string Pim() const { return DeviceDatabasePath(root_, 1); }
 

@@ -1,5 +1,5 @@
-#include "texts/lang_text.h"
 #include "tests/device/device_link_fixture.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -32,8 +32,8 @@ TEST_P(DriveOrderTest, InternalMemoryAndCardMakeOneUsableDevice) {
     DiscoveryResult result = Link().DiscoverDevices(true);
 
     EXPECT_TRUE(ShownTexts().empty());
-    ASSERT_EQ(Link().devCount, 1);
-    const DEV_INFO& device = Link().devInfo[0];
+    ASSERT_EQ(Link().DeviceCount(), 1);
+    const DEV_INFO& device = Link().Records()[0];
     EXPECT_EQ(device.rootPath[0], internal);
     EXPECT_EQ(device.rootPath[1], card);
     EXPECT_EQ(TreeShape(),
@@ -48,7 +48,7 @@ TEST_P(DriveOrderTest, InternalMemoryAndCardMakeOneUsableDevice) {
     EXPECT_TRUE(EnabledOnlyGroupEnabled());
 
     // The databases were prepared when the internal memory was reached.
-    EXPECT_EQ(Link().fileInfoCount[0], 17);
+    EXPECT_EQ(Link().ContentIndex(0).size(), 17u);
     EXPECT_EQ(device.mainClass, "B");
     EXPECT_EQ(device.subClass, "02");
     // Only a device registered through its internal memory clears its marker.
@@ -75,12 +75,12 @@ TEST_F(DiscoveryTest, ACardAloneIsNotUsable) {
 
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_NoeDictionary")});
     EXPECT_FALSE(result.usable);
-    EXPECT_EQ(Link().devCount, 1);
-    EXPECT_EQ(Link().devInfo[0].rootPath[0], "");
+    EXPECT_EQ(Link().DeviceCount(), 1);
+    EXPECT_EQ(Link().Records()[0].rootPath[0], "");
     EXPECT_EQ(TreeShape().size(), 3u);
     // The internal-memory node exists also without its drive; the card is the node after it.
-    EXPECT_EQ(Link().devInfo[0].dictNode, 1);
-    EXPECT_EQ(Link().devInfo[0].cardNode, 2);
+    EXPECT_EQ(Link().Records()[0].dictNode, 1);
+    EXPECT_EQ(Link().Records()[0].cardNode, 2);
     EXPECT_EQ(SwitchedControlsEnabled(), false);
     EXPECT_TRUE(EnabledOnlyGroupEnabled());
     EXPECT_FALSE(FileExists(card + "Secretary"));
@@ -88,7 +88,7 @@ TEST_F(DiscoveryTest, ACardAloneIsNotUsable) {
     ui_.messages.Clear();
     Link().DiscoverDevices(false);
     EXPECT_TRUE(ShownTexts().empty());
-    EXPECT_EQ(Link().devCount, 1);
+    EXPECT_EQ(Link().DeviceCount(), 1);
 }
 
 TEST_F(DiscoveryTest, DrivesThatAreNoDeviceDrivesAreSkipped) {
@@ -105,7 +105,7 @@ TEST_F(DiscoveryTest, DrivesThatAreNoDeviceDrivesAreSkipped) {
     drives_.AddPlainDrive("plain");
 
     Link().DiscoverDevices(true);
-    EXPECT_EQ(Link().devCount, 0);
+    EXPECT_EQ(Link().DeviceCount(), 0);
     EXPECT_EQ(Tree().NodeCount(), 0);
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_NoeDictionary")});
     EXPECT_EQ(SwitchedControlsEnabled(), false);
@@ -117,13 +117,13 @@ TEST_F(DiscoveryTest, AShortInfoFileIsReadIntoAZeroFilledHeader) {
     drives_.AddDriveWithInfoBytes("short", InfoFileBytes(DeviceHeader("SHORT", kInternal), 100));
 
     Link().DiscoverDevices(false);
-    ASSERT_EQ(Link().devCount, 2);
-    const DEV_INFO& shortOne = Link().devInfo[1];
+    ASSERT_EQ(Link().DeviceCount(), 2);
+    const DEV_INFO& shortOne = Link().Records()[1];
     EXPECT_EQ(shortOne.ident(), "SHORT");
     EXPECT_EQ(shortOne.driveKind(), 0);
     EXPECT_EQ(shortOne.lockFlags(), 0);
     EXPECT_EQ(shortOne.pwdDigest(), (std::array<unsigned char, kInfoDigestSize>{}));
-    EXPECT_TRUE(Link().devInfo[0].Locked());
+    EXPECT_TRUE(Link().Records()[0].Locked());
 }
 
 TEST_F(DiscoveryTest, TwoDevicesAreRefusedAndTheirNodesFollowTheTree) {
@@ -136,13 +136,13 @@ TEST_F(DiscoveryTest, TwoDevicesAreRefusedAndTheirNodesFollowTheTree) {
     DiscoveryResult result = Link().DiscoverDevices(false);
     EXPECT_TRUE(ShownTexts().empty());
     EXPECT_FALSE(result.usable);
-    ASSERT_EQ(Link().devCount, 2);
+    ASSERT_EQ(Link().DeviceCount(), 2);
     EXPECT_EQ(TreeShape(), (std::vector<std::string>{
                                "QX740  (A)/0/0", LangText("SM_MyDict") + "/1/1",
                                LangText("SM_MySDCard") + "/2/1", "QX740  (B)/0/0",
                                LangText("SM_MyDict") + "/1/1", LangText("SM_MySDCard") + "/2/1"}));
-    const DEV_INFO& a = Link().devInfo[0];
-    const DEV_INFO& b = Link().devInfo[1];
+    const DEV_INFO& a = Link().Records()[0];
+    const DEV_INFO& b = Link().Records()[1];
     EXPECT_EQ((std::vector<int>{a.deviceNode, a.dictNode, a.cardNode}),
               (std::vector<int>{0, 1, 2}));
     EXPECT_EQ((std::vector<int>{b.deviceNode, b.dictNode, b.cardNode}),
@@ -151,7 +151,7 @@ TEST_F(DiscoveryTest, TwoDevicesAreRefusedAndTheirNodesFollowTheTree) {
 
     Link().DiscoverDevices(true);
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_eDictionaryOverflow")});
-    EXPECT_EQ(Link().devCount, 0);
+    EXPECT_EQ(Link().DeviceCount(), 0);
     EXPECT_EQ(Tree().NodeCount(), 0);
     EXPECT_EQ(SwitchedControlsEnabled(), false);
 }
@@ -165,18 +165,18 @@ TEST_F(DiscoveryTest, ASixthDeviceDoesNotOverrunTheTable) {
 
     DiscoveryResult result = Link().DiscoverDevices(false);
     EXPECT_FALSE(result.usable);
-    ASSERT_EQ(Link().devCount, kMaxDevices);
+    ASSERT_EQ(Link().DeviceCount(), kMaxDevices);
     EXPECT_EQ(result.devices.size(), 5u);
     EXPECT_EQ(Tree().NodeCount(), 10);
-    for (const DEV_INFO& device : Link().devInfo) {
+    for (const DEV_INFO& device : Link().Records()) {
         EXPECT_NE(device.rootPath[0], roots[5]);
         EXPECT_EQ(device.rootPath[1], "");
     }
-    EXPECT_EQ(Link().devInfo[4].deviceNode, 8);
+    EXPECT_EQ(Link().Records()[4].deviceNode, 8);
 
     Link().DiscoverDevices(true);
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_eDictionaryOverflow")});
-    EXPECT_EQ(Link().devCount, 0);
+    EXPECT_EQ(Link().DeviceCount(), 0);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "texts/lang_text.h"
 #include "app/main_window_state.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "storage/database_files.h"
 #include "tests/support/device_fixture.h"
 #include "tests/support/main_window_fixture.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -36,7 +36,7 @@ TEST_F(FormCreateDeviceTest, ADeviceIsPreparedAndItsControlsEnabled) {
     ASSERT_TRUE(harness_.Create());
 
     EXPECT_TRUE(harness_.ui.messages.Shown().empty());
-    EXPECT_EQ(Devices().devCount, 1);
+    EXPECT_EQ(Devices().DeviceCount(), 1);
     EXPECT_EQ(harness_.Window().Shell().devicePath, internal);
     for (int slot = 2; slot <= kDatabaseSlotCount; ++slot)
         EXPECT_EQ(ReadFile(DeviceDatabasePath(internal, slot)), ReadFile(TemplatePath(slot)));

@@ -1,6 +1,6 @@
-#include "texts/lang_text.h"
 #include "storage/password_digest.h"
 #include "tests/device/device_link_fixture.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -11,6 +11,7 @@ using test::DeviceHeader;
 using test::FileExists;
 using test::LockedDeviceHeader;
 using test::ReadFile;
+using test::WriteFile;
 
 constexpr DriveKind kInternal = DriveKind::InternalMemory;
 constexpr DriveKind kCard = DriveKind::MemoryCard;
@@ -22,11 +23,11 @@ TEST_F(SyncMarkerTest, TheMarkerHoldsTestOnTheInternalMemoryUntilDeleted) {
     const std::string card = drives_.AddDeviceDrive("card", DeviceHeader("A", kCard));
     const std::string other = drives_.AddInternalMemory("other", DeviceHeader("B", kInternal));
     Link().DiscoverDevices(false);
-    ASSERT_EQ(Link().devCount, 2);
+    ASSERT_EQ(Link().DeviceCount(), 2);
 
-    Link().curDev = 1;
+    ASSERT_TRUE(Link().SelectCurrent(1, kInternalMemoryPart));
     Link().WriteSyncMarker();
-    Link().curDev = 0;
+    ASSERT_TRUE(Link().SelectCurrent(0, kInternalMemoryPart));
     Link().WriteSyncMarker();
     EXPECT_EQ(ReadFile(internal + "_sync.dat"), "test");
     EXPECT_EQ(ReadFile(other + "_sync.dat"), "test");
@@ -58,17 +59,19 @@ TEST_F(SyncMarkerTest, NoMarkerWithoutInternalMemoryAndFailuresAreIgnored) {
 class PasswordTest : public test::DeviceLinkTest {
 protected:
     void SetUp() override {
-        drives_.AddInternalMemory("mem", LockedDeviceHeader("A", kInternal, "open sesame"));
+        root_ = drives_.AddInternalMemory("mem", LockedDeviceHeader("A", kInternal, "open sesame"));
         Link().DiscoverDevices(false);
     }
     ScriptedPasswordDialog& Dialog() { return ui_.passwordDialog; }
+
+    std::string root_;
 };
 
 TEST_F(PasswordTest, OnlyTheRightPasswordPasses) {
     Dialog().QueuePassword("open sesame");
     EXPECT_TRUE(Link().CheckDevicePassword(0));
     EXPECT_TRUE(ShownTexts().empty());
-    EXPECT_EQ(Link().enteredPassword, "open sesame");
+    EXPECT_EQ(Link().EnteredPassword(), "open sesame");
     ASSERT_EQ(Dialog().Shown().size(), 1u);
     EXPECT_EQ(Dialog().Shown()[0], (DialogTexts{"Zyntra", LangText("SM_InputPassword"),
                                                 LangText("SM_OK"), LangText("SM_CANCEL")}));
@@ -79,7 +82,7 @@ TEST_F(PasswordTest, OnlyTheRightPasswordPasses) {
     EXPECT_FALSE(Link().CheckDevicePassword(1));
     Dialog().QueueCancel();
     EXPECT_FALSE(Link().CheckDevicePassword(1));
-    EXPECT_EQ(Link().enteredPassword, "");
+    EXPECT_EQ(Link().EnteredPassword(), "");
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_PasswordIncorrectSync"),
                                                       LangText("SM_PasswordIncorrectShow"),
                                                       LangText("SM_PasswordIncorrectShow")}));
@@ -89,9 +92,11 @@ TEST_F(PasswordTest, AnEmptyPasswordNeverPassesEvenAgainstTheDigestOfEmpty) {
     // A device whose stored digest is that of the empty password.
     std::array<unsigned char, kInfoDigestSize> emptyDigest{};
     PasswordDigest("", kPasswordSalt, emptyDigest.data());
-    InfoHeader header = ParseInfoHeader(Link().devInfo[0].header);
+    InfoHeader header = LockedDeviceHeader("A", kInternal, "open sesame");
     header.pwdDigest = emptyDigest;
-    Link().devInfo[0].header = BuildInfoHeader(header);
+    WriteFile(root_ + kInfoFileName, test::InfoFileBytes(header));
+    Link().DiscoverDevices(false);
+    ASSERT_EQ(Link().CurrentDevice().pwdDigest(), emptyDigest);
 
     Dialog().QueuePassword("");
     EXPECT_FALSE(Link().CheckDevicePassword(0));
@@ -99,6 +104,48 @@ TEST_F(PasswordTest, AnEmptyPasswordNeverPassesEvenAgainstTheDigestOfEmpty) {
     EXPECT_FALSE(Link().CheckDevicePassword(0));
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_PasswordIncorrectSync"),
                                                       LangText("SM_PasswordIncorrectSync")}));
+}
+
+TEST_F(PasswordTest, AMatchWithoutADialogFollowsTheSameRule) {
+    EXPECT_TRUE(Link().PasswordMatches("open sesame"));
+    EXPECT_FALSE(Link().PasswordMatches("open sesame "));
+    EXPECT_FALSE(Link().PasswordMatches(""));
+    EXPECT_TRUE(Dialog().Shown().empty());
+    EXPECT_TRUE(ShownTexts().empty());
+
+    // Against a device whose stored digest is that of the empty password.
+    InfoHeader header = LockedDeviceHeader("A", kInternal, "open sesame");
+    PasswordDigest("", kPasswordSalt, header.pwdDigest.data());
+    WriteFile(root_ + kInfoFileName, test::InfoFileBytes(header));
+    Link().DiscoverDevices(false);
+    EXPECT_FALSE(Link().PasswordMatches(""));
+    EXPECT_FALSE(Link().PasswordMatches("open sesame"));
+}
+
+TEST_F(PasswordTest, AuthorityTogglesTheUnmaskedViewOnlyWithTheRightPassword) {
+    EXPECT_FALSE(Link().UnlockedView());
+    Dialog().QueuePassword("open sesame");
+    EXPECT_TRUE(Link().ToggleUnlockedView());
+    EXPECT_TRUE(Link().UnlockedView());
+
+    Dialog().QueuePassword("open sesame");
+    EXPECT_TRUE(Link().ToggleUnlockedView());
+    EXPECT_FALSE(Link().UnlockedView());
+
+    Dialog().QueuePassword("open sesame");
+    ASSERT_TRUE(Link().ToggleUnlockedView());
+    Dialog().QueuePassword("wrong");
+    EXPECT_FALSE(Link().ToggleUnlockedView());
+    EXPECT_TRUE(Link().UnlockedView());
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{LangText("SM_PasswordIncorrectShow")});
+    EXPECT_EQ(Dialog().Shown().size(), 4u);
+
+    // A device without the lock: nothing is asked, the view stays, also across devices.
+    WriteFile(root_ + kInfoFileName, test::InfoFileBytes(DeviceHeader("A", kInternal)));
+    Link().DiscoverDevices(false);
+    EXPECT_FALSE(Link().ToggleUnlockedView());
+    EXPECT_TRUE(Link().UnlockedView());
+    EXPECT_EQ(Dialog().Shown().size(), 4u);
 }
 
 } // namespace

@@ -3,9 +3,6 @@
 #include "cli/record_format.h"
 #include "cli/record_table.h"
 #include "kit/controls.h"
-#include "storage/database_copy.h"
-#include "storage/database_files.h"
-#include "personal/personal_data.h"
 
 #include <cstdio>
 #include <ctime>
@@ -29,20 +26,13 @@ std::optional<RecordFormat> FormatByName(const std::string& name) {
     return std::nullopt;
 }
 
-// Only the kind's entry of the data selection is checked.
-void SelectOnly(TdfmMain& window, RecordKind kind) {
-    CheckList& kinds = window.Controls().Get<CheckList>("clbSyncData");
-    for (int i = 0; i < kinds.ItemCount(); ++i)
-        kinds.SetChecked(i, i == SelectionItemOf(kind));
-}
-
 // The backup copied over the working copies, as a restore would start.
 bool CopyBackupToWorkingCopies(CliApp& app) {
     for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
         if (!Exists(BackupPath(slot)))
             continue;
         if (!CopyDatabaseFile(BackupPath(slot), WorkingCopyPath(slot))) {
-            app.Error("cannot copy " + BackupPath(slot));
+            app.Say("SM_CliCannotCopy", BackupPath(slot));
             return false;
         }
     }
@@ -67,11 +57,41 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
-const char* SyncButtonOfMode(const std::string& mode) {
-    return mode == "memory"   ? "rbSync1"
-           : mode == "device" ? "rbSync2"
-           : mode == "both"   ? "rbSync3"
-                              : nullptr;
+std::optional<SyncMode> SyncModeByName(const std::string& mode) {
+    if (mode == "memory")
+        return SyncMode::MemoryWins;
+    if (mode == "device")
+        return SyncMode::DatabaseWins;
+    if (mode == "both")
+        return SyncMode::KeepBoth;
+    return std::nullopt;
+}
+
+// The caption the synchronisation page gives the kind.
+const char* KindCaptionKey(RecordKind kind) {
+    static constexpr const char* keys[kSelectionItemCount] = {
+        "RC_TAB_ADDRESSBOOK", "RC_TAB_SCHEDULE", "RC_TAB_PLANS", "RC_TAB_CLASSSCHEDULE",
+        "RC_TAB_USERDICT"};
+    return keys[SelectionItemOf(kind)];
+}
+
+// ", 1 added, 2 updated": the counts of a kind that are not 0.
+std::string CountsText(const CliApp& app, const RunReport& report, RecordKind kind) {
+    const KindCounts& c = report.Of(kind);
+    const std::pair<int, const char*> parts[] = {{c.added, "SM_CliAdded"},
+                                                 {c.updated, "SM_CliUpdated"},
+                                                 {c.keptTwice, "SM_CliKeptTwice"},
+                                                 {c.leftAlone, "SM_CliLeftAlone"},
+                                                 {c.skippedEqual, "SM_CliAlreadyThere"}};
+    std::string text;
+    for (const auto& [count, key] : parts)
+        if (count != 0)
+            text += ", " + app.CountText(key, count);
+    return text;
+}
+
+std::string BackupFolder() {
+    return std::filesystem::path(BackupPath(1)).parent_path().string();
 }
 
 std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
@@ -92,7 +112,7 @@ std::optional<std::string> CheckExport(const CommandArgs& args) {
 }
 
 std::optional<std::string> CheckImport(const CommandArgs& args) {
-    if (SyncButtonOfMode(args.Option("--mode", "both")) == nullptr)
+    if (!SyncModeByName(args.Option("--mode", "both")))
         return "unknown mode " + args.Option("--mode", "both");
     return CheckKindAndFormat(args);
 }
@@ -101,27 +121,28 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
     const std::string from = args.Option("--from", "device");
-    PersonalData& personal = app.Window().Personal();
+    PersonalEngine& personal = app.Personal();
+    RunReport loaded;
     if (from == "device") {
-        if (std::optional<int> refused = app.RequireUnlockedDevice())
+        if (std::optional<int> refused =
+                app.RequireUnlockedDevice("SM_CliNothingRead"))
             return *refused;
-        SelectOnly(app.Window(), kind);
-        personal.LoadPersonalData(false);
+        loaded = personal.Load(RunTarget::Device, DataSelection::Only(kind));
     } else {
         if (!Exists(BackupPath(1))) {
-            app.Error("there is no backup in " + BackupPath(1));
+            app.Say("SM_CliNoBackup", BackupFolder());
             return kExitFailed;
         }
         if (!app.PersonalDatabasesReadable(BackupPath))
             return kExitFailed;
         if (!CopyBackupToWorkingCopies(app))
             return kExitFailed;
-        personal.LoadPersonalData(true);
+        loaded = personal.Load(RunTarget::WorkingCopies, DataSelection::All());
     }
-    if (app.TakeLowLevelFailure())
+    if (!app.Succeeded(loaded))
         return kExitFailed;
     const std::string text =
-        FormatRecords(ExportRecords(personal.Lists(), kind, app.Codec()), format);
+        FormatRecords(ExportRecords(personal.Lists(), kind, app.RecordCodec()), format);
     std::fwrite(text.data(), 1, text.size(), app.Out());
     return kExitOk;
 }
@@ -129,30 +150,32 @@ int RunExport(CliApp& app, const CommandArgs& args) {
 int RunImport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
-    const char* button = SyncButtonOfMode(args.Option("--mode", "both"));
+    const SyncMode mode = *SyncModeByName(args.Option("--mode", "both"));
     std::optional<std::string> text = ReadWholeFile(args.positional[1]);
     if (!text) {
-        app.Error("cannot read " + args.positional[1]);
+        app.Say("SM_CliCannotRead", args.positional[1]);
         return kExitFailed;
     }
     ParsedRecords parsed = ParseRecords(*text, format, FieldsOf(kind));
     if (!parsed.error.empty()) {
-        app.Error(args.positional[1] + ": " + parsed.error);
+        app.Tell(args.positional[1] + ": " + parsed.error);
         return kExitFailed;
     }
-    if (std::optional<int> refused = app.RequireUnlockedDevice())
+    if (std::optional<int> refused =
+            app.RequireUnlockedDevice("SM_CliNothingWritten"))
         return *refused;
-    PersonalData& personal = app.Window().Personal();
-    std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.Codec(),
+    PersonalEngine& personal = app.Personal();
+    std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.RecordCodec(),
                                       Stamp("%Y/%m/%d"), Stamp("%Y-%m-%d %H:%M:%S"));
     if (!error.empty()) {
-        app.Error(args.positional[1] + ": " + error);
+        app.Tell(args.positional[1] + ": " + error);
         return kExitFailed;
     }
-    SelectOnly(app.Window(), kind);
-    app.Window().Controls().Get<RadioButton>(button).SetChecked(true);
-    personal.sbSyncClick();
-    return personal.SyncResult() == 1 && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    const RunReport synced = personal.Synchronize(DataSelection::Only(kind), mode);
+    if (!app.Succeeded(synced))
+        return kExitFailed;
+    app.Tell(app.Text("SM_CliSynced") + " " + app.Text(KindCaptionKey(kind)) + CountsText(app, synced, kind));
+    return kExitOk;
 }
 
 } // namespace zyntra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/startup_checks.h"
 #include "app/window_settings.h"
 #include "kit/control_set.h"
 #include "kit/ui_services.h"
@@ -30,9 +31,6 @@ struct PlatformServices {
     SpecialFolders& specialFolders;
 };
 
-// The application title: message boxes carry it as their caption, and the
-// single-instance lock is named after it.
-inline constexpr const char kApplicationTitle[] = "Vellmar Zyntra QX740 v1.0.3";
 inline constexpr const char kMainWindowCaption[] = "Zyntra";
 inline constexpr const char kMainFormName[] = "dfmMain";
 inline constexpr const char kStatusBarName[] = "stbMain";

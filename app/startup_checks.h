@@ -9,6 +9,11 @@ namespace zyntra {
 
 class Registry;
 
+// The application title: message boxes carry it as their caption, and the
+// single-instance lock is named after it (one program folder's window and
+// command line never run together).
+inline constexpr const char kApplicationTitle[] = "Vellmar Zyntra QX740 v1.0.3";
+
 // The system language derived from the regional setting "sLanguage":
 // "CHT" gives "zh_TW", "CHS" gives "zh_CN", anything else "en_US".
 std::string SystemLanguageFromRegionalSetting(std::string_view sLanguage);

@@ -1,30 +1,69 @@
 #include "cli/cli_app.h"
 
+#include "app/device_sync.h"
 #include "app/startup_checks.h"
 #include "device/device_link.h"
-#include "storage/database_files.h"
+#include "personal/personal_engine.h"
 #include "platform/backends.h"
 #include "platform/input_methods.h"
+#include "platform/program_folder.h"
 #include "platform/registry.h"
-#include "platform/shell_folders.h"
 #include "platform/single_instance.h"
 #include "platform/volumes.h"
+#include "storage/database_files.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
 namespace zyntra {
+namespace {
+
+const char* FailureKey(FileFailure failure) {
+    switch (failure) {
+    case FileFailure::Missing:
+        return "SM_CliMissing";
+    case FileFailure::NotOpened:
+        return "SM_CliNotOpened";
+    case FileFailure::NotCopied:
+        return "SM_CliNotCopied";
+    case FileFailure::NotReplaced:
+        return "SM_CliNotReplaced";
+    case FileFailure::NotRebuilt:
+        return "SM_CliNotRebuilt";
+    }
+    return "SM_CliNotOpened";
+}
+
+} // namespace
 
 CliApp::CliApp(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
 
 CliApp::~CliApp() {
-    if (window_)
-        window_->FormDestroy();
+    if (languageFileOpen_)
+        CloseLanguageFile();
 }
 
-void CliApp::Error(const std::string& utf8Text) const {
-    std::fprintf(err_, "zyntra-cli: %s\n", utf8Text.c_str());
+std::string CliApp::Text(const char* key) const {
+    return systemCodec_->ToUtf8(LangText(key));
+}
+
+std::string CliApp::CountText(const char* key, int count) const {
+    return systemCodec_->ToUtf8(FormatCount(LangText(key), count));
+}
+
+void CliApp::Say(const char* key, const std::string& about, const char* followsKey) const {
+    std::string line = Text(key);
+    if (!about.empty())
+        line += " " + about;
+    if (followsKey != nullptr)
+        line += " " + Text(followsKey);
+    Tell(line);
+}
+
+void CliApp::Tell(const std::string& utf8Line) const {
+    std::fprintf(err_, "zyntra-cli: %s\n", utf8Line.c_str());
     std::fflush(err_);
 }
 
@@ -32,60 +71,66 @@ void CliApp::SetPassword(std::optional<std::string> utf8Password) {
     utf8Password_ = std::move(utf8Password);
 }
 
-bool CliApp::TakeLowLevelFailure() {
-    return messages_ && messages_->TakeLowLevelFailure();
-}
-
 std::optional<int> CliApp::Start() {
-    instance_ = std::make_unique<SingleInstance>(kApplicationTitle);
-    if (instance_->AlreadyRunning()) {
-        Error("Zyntra is running; close it before using the command line.");
-        return kExitFailed;
-    }
     volumes_ = MakeVolumes();
     inputMethods_ = MakeInputMethods();
     registry_ = MakeRegistry(*inputMethods_);
-    specialFolders_ = MakeSpecialFolders();
-
-    // The interface charset follows the system language, which the window
-    // derives from the regional setting; the codec needs it before start-up
-    // so that the start-up messages read right.
     const std::string language = ReadSystemLanguage(*registry_);
-    codec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
-    messages_ = std::make_unique<ConsoleMessageBox>(*codec_, err_);
-    if (utf8Password_) {
-        std::optional<std::string> converted = codec_->FromUtf8(*utf8Password_);
-        if (!converted) {
-            Error("the password holds a character the device's charset cannot hold");
-            return kExitPasswordRefused;
-        }
-        password_.SetAnswer(converted);
+    systemCodec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
+    services_ = std::make_unique<ConsoleServices>(*systemCodec_, err_);
+    UiServices ui = services_->Services();
+    if (FirstMissingRequiredFile(ProgramFolder())) {
+        ui.messages.Show(MissingFilesMessage(language));
+        return kExitFailed;
     }
-    UiServices ui = headless_.Services();
-    UiServices console{*messages_,         ui.question,        ui.waitCursor,
-                       ui.pendingEvents,   password_,          ui.inputMethodDialog,
-                       ui.timeRangeDialog, ui.classTimeDialog, ui.clock};
-    window_ = std::make_unique<TdfmMain>(
-        console, PlatformServices{*registry_, *volumes_, *inputMethods_, *specialFolders_},
-        ScreenSize{1024, 768});
-    window_->SetSettingsPath("");
-    if (window_->FormCreate()) {
-        window_->Show();
-        return std::nullopt;
+    OpenLanguageFile(ProgramFolder() + "Lang.ini");
+    languageFileOpen_ = true;
+    // Nothing of the program folder changes while the window runs on it.
+    instance_ = std::make_unique<SingleInstance>(kApplicationTitle);
+    if (instance_->AlreadyRunning()) {
+        Say("SM_CliRunning");
+        return kExitFailed;
     }
-    overflow_ = window_->Devices().DeviceCount() > 1;
-    return overflow_ ? std::optional<int>(kExitNoDevice) : std::optional<int>(kExitFailed);
-}
+    ResetWorkingCopies();
 
-std::optional<int> CliApp::RequireUnlockedDevice() {
-    DeviceLink& devices = window_->Devices();
-    if (!devices.LastScanUsable() || devices.DeviceCount() != 1) {
-        Error("no usable device is connected");
+    devices_ = std::make_unique<DeviceLink>(ui, *volumes_);
+    devices_->DiscoverDevices(false);
+    deviceSync_ = std::make_unique<DeviceSync>(*devices_);
+    personal_ = std::make_unique<PersonalEngine>(*deviceSync_, ui.messages, ui.pendingEvents);
+    personal_->SetInterfaceCharset(recordCodec_.Charset());
+    if (devices_->DeviceCount() > 1) {
+        overflow_ = true;
         return kExitNoDevice;
     }
-    if (devices.CurrentDevice().Locked() && !devices.CheckDevicePassword(0))
-        return kExitPasswordRefused;
-    const std::string root = devices.CurrentDevice().rootPath[0];
+    if (devices_->LastScanUsable())
+        devices_->PrepareDeviceStorage();
+    return std::nullopt;
+}
+
+std::optional<int> CliApp::RequireUnlockedDevice(const char* nothingDoneKey) {
+    if (!devices_->LastScanUsable() || devices_->DeviceCount() != 1) {
+        Say("SM_CliNoDevice", {}, nothingDoneKey);
+        return kExitNoDevice;
+    }
+    const DEV_INFO& device = devices_->CurrentDevice();
+    if (device.Locked()) {
+        if (!utf8Password_) {
+            Say("SM_CliLocked", {}, nothingDoneKey);
+            return kExitPasswordRefused;
+        }
+        // The device keeps the digest of the password as the window's dialog takes it: in
+        // the system language's charset.
+        std::optional<std::string> password = systemCodec_->FromUtf8(*utf8Password_);
+        if (!password) {
+            Say("SM_CliBadPassword", {}, nothingDoneKey);
+            return kExitPasswordRefused;
+        }
+        if (!devices_->PasswordMatches(*password)) {
+            Say("SM_CliWrongPassword", {}, nothingDoneKey);
+            return kExitPasswordRefused;
+        }
+    }
+    const std::string root = device.rootPath[0];
     if (!PersonalDatabasesReadable([&](int slot) { return DeviceDatabasePath(root, slot); }))
         return kExitFailed;
     return std::nullopt;
@@ -102,11 +147,21 @@ bool CliApp::PersonalDatabasesReadable(
         sqlite3* db = OpenExistingDatabase(path);
         db_close(db);
         if (db == nullptr) {
-            Error("cannot read " + path + ": it is not a database");
+            Say("SM_CliNotDatabase", path);
             return false;
         }
     }
     return true;
+}
+
+bool CliApp::Succeeded(const RunReport& report) const {
+    for (const FailedFile& failed : report.failedFiles)
+        Say(FailureKey(failed.failure), failed.file);
+    if (report.failedStatements > 0)
+        Tell(CountText("SM_CliStatementsFailed", report.failedStatements));
+    if (report.unreadableRows > 0)
+        Tell(CountText("SM_CliRowsUnreadable", report.unreadableRows));
+    return report.Clean();
 }
 
 } // namespace zyntra

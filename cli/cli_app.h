@@ -1,22 +1,24 @@
 #pragma once
 
-#include "app/main_window.h"
 #include "cli/charset_codec.h"
 #include "cli/console_services.h"
-#include "kit/ui_services.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace zyntra {
 
+class DeviceLink;
+class DeviceSync;
 class InputMethods;
+class PersonalEngine;
 class Registry;
 class SingleInstance;
-class SpecialFolders;
 class Volumes;
+struct RunReport;
 
 enum ExitCode : int {
     kExitOk = 0,
@@ -26,54 +28,70 @@ enum ExitCode : int {
     kExitPasswordRefused = 4,
 };
 
-// The program's start-up without a window: the same TdfmMain with no peers,
-// its messages on standard error, its password dialog answered from
-// standard input.
+// The command line's start-up and the engines it runs: the window's single-instance lock, the
+// required files, the language file, fresh working copies, the device link and the
+// personal-data engine. No window and no control: the engines are called directly.
+//
+// Records cross the command line as UTF-8, so the personal-data engine runs with UTF-8 as its
+// interface charset whatever the locale: nothing is cut or refused for want of a character.
 class CliApp {
 public:
     CliApp(std::FILE* out, std::FILE* err);
     ~CliApp();
 
-    // The window's single-instance lock, the start-up checks, the language
-    // file, the working-copy reset and a discovery without messages. An exit
-    // code when the command cannot go on.
+    // An exit code when the command cannot go on.
     std::optional<int> Start();
     // Whether start-up stopped because more than one device is connected.
     bool StoppedOnOverflow() const { return overflow_; }
 
+    // The password given on standard input (UTF-8), for a locked device.
     void SetPassword(std::optional<std::string> utf8Password);
 
-    TdfmMain& Window() { return *window_; }
-    const CharsetCodec& Codec() const { return *codec_; }
+    DeviceLink& Devices() { return *devices_; }
+    PersonalEngine& Personal() { return *personal_; }
+    // UTF-8 checked on the way in and out of the engine.
+    const CharsetCodec& RecordCodec() const { return recordCodec_; }
+    // The system language's charset, in which the device's header texts are.
+    const CharsetCodec& SystemCodec() const { return *systemCodec_; }
     std::FILE* Out() const { return out_; }
-    // Prints a message of the command line's own (UTF-8) on standard error.
-    void Error(const std::string& utf8Text) const;
-    // Whether a low-level failure line ("open file=...", "* SQL error...")
-    // has been shown since the last call.
-    bool TakeLowLevelFailure();
+
+    // A line of the command line's own on standard error, in UTF-8: the language text of a
+    // key, then what it is about (a file, a folder), then what follows from it (another key).
+    void Say(const char* key, const std::string& about = {}, const char* followsKey = nullptr) const;
+    // A line composed of such texts, or a diagnostic of the input's format.
+    void Tell(const std::string& utf8Line) const;
+    // The text of a count key ("%d added").
+    std::string CountText(const char* key, int count) const;
+    // A language text as UTF-8.
+    std::string Text(const char* key) const;
 
     // With a usable device, its password when it is locked, and its personal databases
-    // readable; else an exit code.
-    std::optional<int> RequireUnlockedDevice();
+    // readable; else an exit code, with the reason told. `nothingDoneKey` names what did not
+    // happen ("SM_CliNothingRead").
+    std::optional<int> RequireUnlockedDevice(const char* nothingDoneKey);
     // Whether the files of slots 1..3, those that are there, open as databases; otherwise
     // says which one does not. The loaders read an unreadable database as an empty one and
     // the writers pass it by, so a run on it would report success with nothing done.
     bool PersonalDatabasesReadable(const std::function<std::string(int slot)>& pathOfSlot) const;
 
+    // Tells what failed in a run of the engine; the result is whether it went through whole.
+    bool Succeeded(const RunReport& report) const;
+
 private:
     std::FILE* out_;
     std::FILE* err_;
+    std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<Volumes> volumes_;
     std::unique_ptr<InputMethods> inputMethods_;
     std::unique_ptr<Registry> registry_;
-    std::unique_ptr<SpecialFolders> specialFolders_;
-    std::unique_ptr<CharsetCodec> codec_;
-    std::unique_ptr<ConsoleMessageBox> messages_;
-    ConsolePasswordDialog password_;
+    CharsetCodec recordCodec_{"UTF-8"};
+    std::unique_ptr<CharsetCodec> systemCodec_;
+    std::unique_ptr<ConsoleServices> services_;
+    std::unique_ptr<DeviceLink> devices_;
+    std::unique_ptr<DeviceSync> deviceSync_;
+    std::unique_ptr<PersonalEngine> personal_;
     std::optional<std::string> utf8Password_;
-    HeadlessUiServices headless_;
-    std::unique_ptr<SingleInstance> instance_;
-    std::unique_ptr<TdfmMain> window_;
+    bool languageFileOpen_ = false;
     bool overflow_ = false;
 };
 

@@ -2,45 +2,45 @@
 #include "cli/commands.h"
 #include "personal/personal_engine.h"
 #include "storage/database_files.h"
-#include "texts/lang_text.h"
 
 #include <filesystem>
 
 namespace zyntra {
+namespace {
+
+std::string BackupFolder() {
+    return std::filesystem::path(BackupPath(1)).parent_path().string();
+}
+
+} // namespace
 
 int RunBackup(CliApp& app, const CommandArgs&) {
-    if (std::optional<int> refused = app.RequireUnlockedDevice())
+    if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingBackedUp"))
         return *refused;
-    PersonalEngine& personal = app.Window().Personal();
-    personal.Load(RunTarget::Device, DataSelection::All());
-    if (app.TakeLowLevelFailure())
+    PersonalEngine& personal = app.Personal();
+    if (!app.Succeeded(personal.Load(RunTarget::Device, DataSelection::All())) ||
+        !app.Succeeded(personal.Backup()))
         return kExitFailed;
-    const RunReport report = personal.Backup();
-    app.Window().Ui().messages.Show(
-        LangText(report.copiesSucceeded ? "SM_ExportOK" : "SM_ExportNG"));
-    return report.copiesSucceeded && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    app.Say("SM_CliBackedUp", BackupFolder());
+    return kExitOk;
 }
 
 int RunRestore(CliApp& app, const CommandArgs&) {
-    if (std::optional<int> refused = app.RequireUnlockedDevice())
+    if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingRestored"))
         return *refused;
-    // Without a backup the restore does nothing and would report the synchronisation after it.
     std::error_code error;
     if (!std::filesystem::is_regular_file(BackupPath(1), error)) {
-        app.Error("there is no backup in " + BackupPath(1));
+        app.Say("SM_CliNoBackup", BackupFolder(), "SM_CliNothingRestored");
         return kExitFailed;
     }
     if (!app.PersonalDatabasesReadable(BackupPath))
         return kExitFailed;
-    PersonalEngine& personal = app.Window().Personal();
-    const RunReport restored = personal.Restore();
-    if (restored.restoredAnything)
-        app.Window().Ui().messages.Show(LangText("SM_ImportOK"));
-    if (!restored.copiesSucceeded || app.TakeLowLevelFailure())
+    PersonalEngine& personal = app.Personal();
+    if (!app.Succeeded(personal.Restore()) ||
+        !app.Succeeded(personal.Synchronize(DataSelection::All(), SyncMode::MemoryWins)))
         return kExitFailed;
-    const RunReport synced = personal.Synchronize(DataSelection::All(), SyncMode::MemoryWins);
-    app.Window().Ui().messages.Show(LangText(synced.copiesSucceeded ? "SM_SyncOK" : "SM_SyncNG"));
-    return synced.copiesSucceeded && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    app.Say("SM_CliRestored", BackupFolder());
+    return kExitOk;
 }
 
 } // namespace zyntra

@@ -7,11 +7,11 @@
 namespace zyntra {
 
 int RunDevices(CliApp& app, const CommandArgs&) {
-    DiscoveryResult result = app.Window().Devices().DiscoverDevices(false);
+    DiscoveryResult result = app.Devices().DiscoverDevices(false);
     nlohmann::ordered_json devices = nlohmann::ordered_json::array();
     for (const DiscoveredDevice& device : result.devices)
-        devices.push_back({{"model", app.Codec().ToUtf8(device.model)},
-                           {"ident", app.Codec().ToUtf8(device.ident)},
+        devices.push_back({{"model", app.SystemCodec().ToUtf8(device.model)},
+                           {"ident", app.SystemCodec().ToUtf8(device.ident)},
                            {"internal", device.internalRoot},
                            {"card", device.cardRoot},
                            {"locked", device.locked},

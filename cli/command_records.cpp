@@ -5,7 +5,6 @@
 #include "personal/personal_engine.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
-#include "texts/lang_text.h"
 
 #include <cstdio>
 #include <ctime>
@@ -35,7 +34,7 @@ bool CopyBackupToWorkingCopies(CliApp& app) {
         if (!Exists(BackupPath(slot)))
             continue;
         if (!CopyDatabaseFile(BackupPath(slot), WorkingCopyPath(slot))) {
-            app.Error("cannot copy " + BackupPath(slot));
+            app.Say("SM_CliCannotCopy", BackupPath(slot));
             return false;
         }
     }
@@ -70,6 +69,33 @@ std::optional<SyncMode> SyncModeByName(const std::string& mode) {
     return std::nullopt;
 }
 
+// The caption the synchronisation page gives the kind.
+const char* KindCaptionKey(RecordKind kind) {
+    static constexpr const char* keys[kSelectionItemCount] = {
+        "RC_TAB_ADDRESSBOOK", "RC_TAB_SCHEDULE", "RC_TAB_PLANS", "RC_TAB_CLASSSCHEDULE",
+        "RC_TAB_USERDICT"};
+    return keys[SelectionItemOf(kind)];
+}
+
+// ", 1 added, 2 updated": the counts of a kind that are not 0.
+std::string CountsText(const CliApp& app, const RunReport& report, RecordKind kind) {
+    const KindCounts& c = report.Of(kind);
+    const std::pair<int, const char*> parts[] = {{c.added, "SM_CliAdded"},
+                                                 {c.updated, "SM_CliUpdated"},
+                                                 {c.keptTwice, "SM_CliKeptTwice"},
+                                                 {c.leftAlone, "SM_CliLeftAlone"},
+                                                 {c.skippedEqual, "SM_CliAlreadyThere"}};
+    std::string text;
+    for (const auto& [count, key] : parts)
+        if (count != 0)
+            text += ", " + app.CountText(key, count);
+    return text;
+}
+
+std::string BackupFolder() {
+    return std::filesystem::path(BackupPath(1)).parent_path().string();
+}
+
 std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
     if (!RecordKindByName(args.positional[0]))
         return "unknown KIND " + args.positional[0];
@@ -97,26 +123,28 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
     const std::string from = args.Option("--from", "device");
-    PersonalEngine& personal = app.Window().Personal();
+    PersonalEngine& personal = app.Personal();
+    RunReport loaded;
     if (from == "device") {
-        if (std::optional<int> refused = app.RequireUnlockedDevice())
+        if (std::optional<int> refused =
+                app.RequireUnlockedDevice("SM_CliNothingRead"))
             return *refused;
-        personal.Load(RunTarget::Device, DataSelection::Only(kind));
+        loaded = personal.Load(RunTarget::Device, DataSelection::Only(kind));
     } else {
         if (!Exists(BackupPath(1))) {
-            app.Error("there is no backup in " + BackupPath(1));
+            app.Say("SM_CliNoBackup", BackupFolder());
             return kExitFailed;
         }
         if (!app.PersonalDatabasesReadable(BackupPath))
             return kExitFailed;
         if (!CopyBackupToWorkingCopies(app))
             return kExitFailed;
-        personal.Load(RunTarget::WorkingCopies, DataSelection::All());
+        loaded = personal.Load(RunTarget::WorkingCopies, DataSelection::All());
     }
-    if (app.TakeLowLevelFailure())
+    if (!app.Succeeded(loaded))
         return kExitFailed;
     const std::string text =
-        FormatRecords(ExportRecords(personal.Lists(), kind, app.Codec()), format);
+        FormatRecords(ExportRecords(personal.Lists(), kind, app.RecordCodec()), format);
     std::fwrite(text.data(), 1, text.size(), app.Out());
     return kExitOk;
 }
@@ -127,26 +155,29 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     const SyncMode mode = *SyncModeByName(args.Option("--mode", "both"));
     std::optional<std::string> text = ReadWholeFile(args.positional[1]);
     if (!text) {
-        app.Error("cannot read " + args.positional[1]);
+        app.Say("SM_CliCannotRead", args.positional[1]);
         return kExitFailed;
     }
     ParsedRecords parsed = ParseRecords(*text, format, FieldsOf(kind));
     if (!parsed.error.empty()) {
-        app.Error(args.positional[1] + ": " + parsed.error);
+        app.Tell(args.positional[1] + ": " + parsed.error);
         return kExitFailed;
     }
-    if (std::optional<int> refused = app.RequireUnlockedDevice())
+    if (std::optional<int> refused =
+            app.RequireUnlockedDevice("SM_CliNothingWritten"))
         return *refused;
-    PersonalEngine& personal = app.Window().Personal();
-    std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.Codec(),
+    PersonalEngine& personal = app.Personal();
+    std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.RecordCodec(),
                                       Stamp("%Y/%m/%d"), Stamp("%Y-%m-%d %H:%M:%S"));
     if (!error.empty()) {
-        app.Error(args.positional[1] + ": " + error);
+        app.Tell(args.positional[1] + ": " + error);
         return kExitFailed;
     }
-    const RunReport report = personal.Synchronize(DataSelection::Only(kind), mode);
-    app.Window().Ui().messages.Show(LangText(report.copiesSucceeded ? "SM_SyncOK" : "SM_SyncNG"));
-    return report.copiesSucceeded && !app.TakeLowLevelFailure() ? kExitOk : kExitFailed;
+    const RunReport synced = personal.Synchronize(DataSelection::Only(kind), mode);
+    if (!app.Succeeded(synced))
+        return kExitFailed;
+    app.Tell(app.Text("SM_CliSynced") + " " + app.Text(KindCaptionKey(kind)) + CountsText(app, synced, kind));
+    return kExitOk;
 }
 
 } // namespace zyntra

@@ -3,11 +3,6 @@
 namespace zyntra {
 
 void ConsoleMessageBox::Show(const std::string& text) {
-    last_ = text;
-    ++shown_;
-    for (const char* failure : {"open file=", "* SQL error", "db_open() failed"})
-        if (text.rfind(failure, 0) == 0)
-            lowLevelFailure_ = true;
     std::string line = codec_.ToUtf8(text);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.pop_back();
@@ -19,14 +14,9 @@ void ConsoleMessageBox::ShowCaptioned(const std::string& caption, const std::str
     Show(caption.empty() ? text : caption + ": " + text);
 }
 
-bool ConsoleMessageBox::TakeLowLevelFailure() {
-    bool failed = lowLevelFailure_;
-    lowLevelFailure_ = false;
-    return failed;
-}
-
-std::optional<std::string> ConsolePasswordDialog::Run(const DialogTexts&) {
-    return answer_;
+UiServices ConsoleServices::Services() {
+    return {messages_,       question_,          waitCursor_,       pendingEvents_, passwordDialog_,
+            inputMethodDialog_, timeRangeDialog_, classTimeDialog_, clock_};
 }
 
 std::optional<std::string> ReadFirstLine(std::FILE* in) {

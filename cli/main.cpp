@@ -73,13 +73,17 @@ int Run(int argc, char** argv) {
     if (passwordFromStdin)
         app.SetPassword(ReadFirstLine(stdin));
     if (std::optional<int> stopped = app.Start()) {
-        if (!(app.StoppedOnOverflow() && command->run == RunDevices))
+        if (!app.StoppedOnOverflow())
             return *stopped;
+        if (command->run != RunDevices) {
+            app.Say("SM_CliTooManyDevices");
+            return *stopped;
+        }
     }
     const int code = command->run(app, args);
     // A full disk or a closed pipe must not pass for a finished export.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "zyntra-cli: cannot write the output: %s\n", std::strerror(errno));
+        app.Say("SM_CliCannotWrite", std::strerror(errno));
         return kExitFailed;
     }
     return code;

@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/startup_checks.h"
 #include "platform/single_instance.h"
 #include "tests/cli/cli_sandbox.h"
 #include "tests/support/device_fixture.h"
@@ -33,12 +33,15 @@ TEST_F(LockedDevice, ExportWithoutTheRightPasswordShowsNothing) {
     ProcessResult noPassword = sandbox_.Run({"export", "addressbook"});
     EXPECT_EQ(noPassword.exitCode, 4);
     EXPECT_EQ(noPassword.out, "");
+    EXPECT_TRUE(Contains(noPassword.err, "locked")) << noPassword.err;
+    EXPECT_TRUE(Contains(noPassword.err, "--password-stdin")) << noPassword.err;
 
     ProcessResult wrong =
         sandbox_.Run({"--password-stdin", "export", "addressbook"}, kEnglishLocale, "guess\n");
     EXPECT_EQ(wrong.exitCode, 4);
     EXPECT_EQ(wrong.out, "");
-    EXPECT_TRUE(Contains(wrong.err, "Incorrect password")) << wrong.err;
+    EXPECT_TRUE(Contains(wrong.err, "The password is wrong. Nothing was read from the device."))
+        << wrong.err;
     EXPECT_FALSE(Contains(wrong.err, "Hidden Person"));
 
     ProcessResult empty = sandbox_.Run({"--password-stdin", "export", "addressbook"});
@@ -126,7 +129,7 @@ TEST(CliExitCodes, CommandsThatNeedADeviceExitThreeWithoutOne) {
         ProcessResult run = sandbox.Run(args);
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(Contains(run.err, "no usable device")) << run.err;
+        EXPECT_TRUE(Contains(run.err, "No usable device is connected.")) << run.err;
     }
 }
 
@@ -136,7 +139,7 @@ TEST(CliExitCodes, AFailedRunExitsOne) {
     InsertAddress(DevicePim(root), {.id = 1, .name = "Alice"});
     ProcessResult full = sandbox.RunInto("/dev/full", {"export", "addressbook"});
     EXPECT_EQ(full.exitCode, 1);
-    EXPECT_TRUE(Contains(full.err, "cannot write the output")) << full.err;
+    EXPECT_TRUE(Contains(full.err, "The output cannot be written")) << full.err;
 
     // A database file the synchronisation cannot replace.
     std::filesystem::remove(DevicePim(root));
@@ -144,7 +147,7 @@ TEST(CliExitCodes, AFailedRunExitsOne) {
     const std::string file = sandbox.WriteInput("in.json", R"([{"name": "Bob"}])");
     ProcessResult sync = sandbox.Run({"import", "addressbook", file});
     EXPECT_EQ(sync.exitCode, 1);
-    EXPECT_TRUE(Contains(sync.err, "Synchronization failed")) << sync.err;
+    EXPECT_TRUE(Contains(sync.err, "Secretary/PIM.db")) << sync.err;
 }
 
 TEST(CliOutput, ResultsOnStandardOutputAndUtf8MessagesOnStandardError) {
@@ -152,10 +155,11 @@ TEST(CliOutput, ResultsOnStandardOutputAndUtf8MessagesOnStandardError) {
         const char* locale;
         const char* section; // of Lang.ini
         const char* name;
-        const char* syncOk;
+        const char* synced;
     };
-    for (const Case& c : {Case{kTraditionalLocale, "TChinese", "王小明", "同步完成。"},
-                          Case{kSimplifiedLocale, "SChinese", "张伟", "同步成功。"}}) {
+    for (const Case& c :
+         {Case{kTraditionalLocale, "TChinese", "王小明", "已與電子辭典同步： 通訊錄, 1 筆保留兩個版本"},
+          Case{kSimplifiedLocale, "SChinese", "张伟", "已与电子词典同步： 通讯录, 1 条保留两个版本"}}) {
         SCOPED_TRACE(c.locale);
         CliSandbox sandbox;
         sandbox.SetLanguage(c.section);
@@ -173,7 +177,7 @@ TEST(CliOutput, ResultsOnStandardOutputAndUtf8MessagesOnStandardError) {
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
         EXPECT_EQ(imported.out, "");
         EXPECT_TRUE(IsUtf8(imported.err));
-        EXPECT_TRUE(Contains(imported.err, c.syncOk)) << imported.err;
+        EXPECT_TRUE(Contains(imported.err, c.synced)) << imported.err;
     }
 }
 

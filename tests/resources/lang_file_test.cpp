@@ -3,6 +3,7 @@
 #include "tests/support/program_folder_fixture.h"
 
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,15 @@ TEST(LangFile, EveryKeyHasARealTextInEverySectionInItsCharset) {
 }
 
 TEST(LangFile, CountFormatsTakeExactlyOneIntegerAndNoOtherTextIsAFormat) {
+    const std::set<std::string> formats = {
+        "SM_ClassNo",         "SM_FileCount",       "SM_RecCount",   "SM_CliStatementsFailed",
+        "SM_CliRowsUnreadable", "SM_CliAdded",      "SM_CliUpdated", "SM_CliKeptTwice",
+        "SM_CliLeftAlone",    "SM_CliAlreadyThere"};
     IniFile lang(test::BuiltProgramFolder() + "Lang.ini");
     for (const char* section : {"English", "TChinese", "SChinese"}) {
         for (const std::string& key : LanguageKeys()) {
             const std::string text = lang.ReadString(section, key, "");
-            bool isFormat = key == "SM_ClassNo" || key == "SM_FileCount" || key == "SM_RecCount";
+            const bool isFormat = formats.count(key) != 0;
             EXPECT_EQ(CountOf(text, "%"), isFormat ? 1 : 0) << section << " " << key;
             if (isFormat) {
                 EXPECT_EQ(CountOf(text, "%d"), 1) << section << " " << key;

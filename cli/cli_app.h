@@ -57,7 +57,8 @@ public:
 
     // A line of the command line's own on standard error, in UTF-8: the language text of a
     // key, then what it is about (a file, a folder), then what follows from it (another key).
-    void Say(const char* key, const std::string& about = {}, const char* followsKey = nullptr) const;
+    void Say(const char* key, const std::string& about = {},
+             const char* followsKey = nullptr) const;
     // A line composed of such texts, or a diagnostic of the input's format.
     void Tell(const std::string& utf8Line) const;
     // The text of a count key ("%d added").

@@ -126,8 +126,7 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     PersonalEngine& personal = app.Personal();
     RunReport loaded;
     if (from == "device") {
-        if (std::optional<int> refused =
-                app.RequireUnlockedDevice("SM_CliNothingRead"))
+        if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingRead"))
             return *refused;
         loaded = personal.Load(RunTarget::Device, DataSelection::Only(kind));
     } else {
@@ -163,8 +162,7 @@ int RunImport(CliApp& app, const CommandArgs& args) {
         app.Tell(args.positional[1] + ": " + parsed.error);
         return kExitFailed;
     }
-    if (std::optional<int> refused =
-            app.RequireUnlockedDevice("SM_CliNothingWritten"))
+    if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingWritten"))
         return *refused;
     PersonalEngine& personal = app.Personal();
     std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.RecordCodec(),
@@ -176,7 +174,8 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     const RunReport synced = personal.Synchronize(DataSelection::Only(kind), mode);
     if (!app.Succeeded(synced))
         return kExitFailed;
-    app.Tell(app.Text("SM_CliSynced") + " " + app.Text(KindCaptionKey(kind)) + CountsText(app, synced, kind));
+    app.Tell(app.Text("SM_CliSynced") + " " + app.Text(KindCaptionKey(kind)) +
+             CountsText(app, synced, kind));
     return kExitOk;
 }
 

@@ -15,7 +15,7 @@ void ConsoleMessageBox::ShowCaptioned(const std::string& caption, const std::str
 }
 
 UiServices ConsoleServices::Services() {
-    return {messages_,       question_,          waitCursor_,       pendingEvents_, passwordDialog_,
+    return {messages_,          question_,        waitCursor_,      pendingEvents_, passwordDialog_,
             inputMethodDialog_, timeRangeDialog_, classTimeDialog_, clock_};
 }
 

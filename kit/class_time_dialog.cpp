@@ -33,14 +33,4 @@ ClockTimeRange ClockTimesFromItems(const ClockTimeItems& items) {
             TimeFromItems(items.endHour, items.endMinute, items.endHalf)};
 }
 
-std::optional<ClockTimeRange> ScriptedClassTimeDialog::Run(const TimeDialogTexts& texts,
-                                                           const ClockTimeRange& working) {
-    requests_.push_back({texts, working});
-    const ScriptedChoice<ClockTimeRange> answer = answers_.Next();
-    if (!answer.ok) {
-        return std::nullopt;
-    }
-    return ClockTimesFromItems(ItemsForClockTimes(answer.choice.value_or(working)));
-}
-
 } // namespace zyntra

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "kit/dialog_types.h"
-#include "kit/scripted_answers.h"
 
 #include <optional>
 #include <vector>
@@ -51,32 +50,6 @@ public:
     virtual ~ClassTimeDialog() = default;
     virtual std::optional<ClockTimeRange> Run(const TimeDialogTexts& texts,
                                               const ClockTimeRange& working) = 0;
-};
-
-struct ClassTimeRequest {
-    TimeDialogTexts texts;
-    ClockTimeRange working;
-};
-
-// Without a window: answers from a script, Cancel once it has run out; a chosen range goes
-// through the lists like a user's choice.
-class ScriptedClassTimeDialog : public ClassTimeDialog {
-public:
-    std::optional<ClockTimeRange> Run(const TimeDialogTexts& texts,
-                                      const ClockTimeRange& working) override;
-
-    void QueueOk(const ClockTimeRange& chosen) {
-        answers_.Queue(ScriptedChoice<ClockTimeRange>::Chosen(chosen));
-    }
-    void QueueOkAsOpened() { answers_.Queue(ScriptedChoice<ClockTimeRange>::AsOpened()); }
-    void QueueCancel() { answers_.Queue(ScriptedChoice<ClockTimeRange>::Cancel()); }
-
-    const std::vector<ClassTimeRequest>& Requests() const { return requests_; }
-
-private:
-    ScriptedAnswers<ScriptedChoice<ClockTimeRange>> answers_{
-        ScriptedChoice<ClockTimeRange>::Cancel()};
-    std::vector<ClassTimeRequest> requests_;
 };
 
 } // namespace zyntra

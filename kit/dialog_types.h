@@ -25,15 +25,4 @@ struct TimeDialogTexts {
     friend bool operator==(const TimeDialogTexts&, const TimeDialogTexts&) = default;
 };
 
-// A scripted answer of a headless dialog with choices: Cancel, OK with what the user chose,
-// or OK with the dialog's choices left as they were when it opened.
-template <class Choice> struct ScriptedChoice {
-    bool ok = false;
-    std::optional<Choice> choice; // none: as opened
-
-    static ScriptedChoice Cancel() { return {}; }
-    static ScriptedChoice AsOpened() { return {true, std::nullopt}; }
-    static ScriptedChoice Chosen(Choice choice) { return {true, std::move(choice)}; }
-};
-
 } // namespace zyntra

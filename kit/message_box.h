@@ -18,23 +18,4 @@ public:
     virtual void ShowCaptioned(const std::string& caption, const std::string& text) = 0;
 };
 
-struct ShownMessage {
-    std::string caption; // empty: the application title
-    std::string text;
-};
-
-// Without a window: remembers every box in order, so a test or the command
-// line can read what the user would have seen.
-class RecordingMessageBox : public MessageBox {
-public:
-    void Show(const std::string& text) override;
-    void ShowCaptioned(const std::string& caption, const std::string& text) override;
-
-    const std::vector<ShownMessage>& Shown() const { return shown_; }
-    void Clear() { shown_.clear(); }
-
-private:
-    std::vector<ShownMessage> shown_;
-};
-
 } // namespace zyntra

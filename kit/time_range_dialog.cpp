@@ -32,14 +32,4 @@ TimeRange TimeRangeFromItems(const TimeRangeItems& items) {
             {ValueOrZero(items.endHour, 1), ValueOrZero(items.endMinute, 5)}};
 }
 
-std::optional<TimeRange> ScriptedTimeRangeDialog::Run(const TimeDialogTexts& texts,
-                                                      const TimeRange& working) {
-    requests_.push_back({texts, working});
-    const ScriptedChoice<TimeRange> answer = answers_.Next();
-    if (!answer.ok) {
-        return std::nullopt;
-    }
-    return TimeRangeFromItems(ItemsForTimeRange(answer.choice.value_or(working)));
-}
-
 } // namespace zyntra

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "kit/dialog_types.h"
-#include "kit/scripted_answers.h"
 
 #include <optional>
 #include <vector>
@@ -45,31 +44,6 @@ public:
     virtual ~TimeRangeDialog() = default;
     virtual std::optional<TimeRange> Run(const TimeDialogTexts& texts,
                                          const TimeRange& working) = 0;
-};
-
-struct TimeRangeRequest {
-    TimeDialogTexts texts;
-    TimeRange working;
-};
-
-// Without a window: answers from a script, Cancel once it has run out. A chosen range goes
-// through the lists like a user's choice, so only what the dialog can give comes back
-// (10:07 comes back as 10:05).
-class ScriptedTimeRangeDialog : public TimeRangeDialog {
-public:
-    std::optional<TimeRange> Run(const TimeDialogTexts& texts, const TimeRange& working) override;
-
-    void QueueOk(const TimeRange& chosen) {
-        answers_.Queue(ScriptedChoice<TimeRange>::Chosen(chosen));
-    }
-    void QueueOkAsOpened() { answers_.Queue(ScriptedChoice<TimeRange>::AsOpened()); }
-    void QueueCancel() { answers_.Queue(ScriptedChoice<TimeRange>::Cancel()); }
-
-    const std::vector<TimeRangeRequest>& Requests() const { return requests_; }
-
-private:
-    ScriptedAnswers<ScriptedChoice<TimeRange>> answers_{ScriptedChoice<TimeRange>::Cancel()};
-    std::vector<TimeRangeRequest> requests_;
 };
 
 } // namespace zyntra

@@ -25,19 +25,4 @@ struct UiServices {
     Clock& clock;
 };
 
-// The services without a window, owned together: what tests script and read back.
-struct HeadlessUiServices {
-    RecordingMessageBox messages;
-    ScriptedQuestion question;
-    RecordingWaitCursor waitCursor;
-    ScriptedPendingEvents pendingEvents;
-    ScriptedPasswordDialog passwordDialog;
-    ScriptedInputMethodDialog inputMethodDialog;
-    ScriptedTimeRangeDialog timeRangeDialog;
-    ScriptedClassTimeDialog classTimeDialog;
-    FixedClock clock;
-
-    UiServices Services();
-};
-
 } // namespace zyntra

@@ -43,16 +43,4 @@ private:
     WaitCursor& cursor_;
 };
 
-// Without a window: remembers every shape shown, in order.
-class RecordingWaitCursor : public WaitCursor {
-public:
-    const std::vector<CursorShape>& History() const { return history_; }
-
-protected:
-    void Apply(CursorShape shape) override { history_.push_back(shape); }
-
-private:
-    std::vector<CursorShape> history_;
-};
-
 } // namespace zyntra

@@ -4,6 +4,7 @@
 #include "kit/message_box.h"
 #include "platform/input_methods.h"
 #include "platform/registry.h"
+#include "tests/support/ui_doubles.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "tests/support/charset.h"
 #include "tests/support/main_window_fixture.h"
 #include "texts/lang_text.h"
+#include "tests/support/ui_doubles.h"
 
 #include <filesystem>
 

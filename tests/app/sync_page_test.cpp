@@ -9,6 +9,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/personal_db_fixture.h"
 #include "texts/lang_text.h"
+#include "tests/support/ui_doubles.h"
 
 #include <filesystem>
 #include <initializer_list>

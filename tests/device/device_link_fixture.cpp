@@ -3,6 +3,7 @@
 #include "app/controls/main_window_controls.h"
 #include "app/device_controls.h"
 #include "texts/lang_text.h"
+#include "tests/support/ui_doubles.h"
 
 namespace zyntra::test {
 

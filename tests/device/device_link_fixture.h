@@ -4,6 +4,7 @@
 #include "kit/controls.h"
 #include "tests/support/device_fixture.h"
 #include "tests/support/program_folder_fixture.h"
+#include "tests/support/ui_doubles.h"
 
 #include <memory>
 #include <string>

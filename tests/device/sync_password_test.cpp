@@ -1,6 +1,7 @@
 #include "storage/password_digest.h"
 #include "tests/device/device_link_fixture.h"
 #include "texts/lang_text.h"
+#include "tests/support/ui_doubles.h"
 
 #include <filesystem>
 

@@ -1,4 +1,5 @@
 #include "kit/ui_services.h"
+#include "tests/support/ui_doubles.h"
 
 #include <gtest/gtest.h>
 #include <string>

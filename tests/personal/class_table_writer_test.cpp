@@ -1,6 +1,7 @@
 #include "kit/message_box.h"
 #include "personal/class_table.h"
 #include "tests/personal/engine_fixture.h"
+#include "tests/support/ui_doubles.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "storage/db.h"
 #include "storage/text_conv.h"
 #include "texts/lang_text.h"
+#include "tests/support/ui_doubles.h"
 
 #include <filesystem>
 

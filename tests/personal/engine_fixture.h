@@ -7,6 +7,7 @@
 #include "personal/sync_device.h"
 #include "tests/support/personal_db_fixture.h"
 #include "tests/support/program_folder_fixture.h"
+#include "tests/support/ui_doubles.h"
 
 #include <memory>
 #include <ostream>

@@ -1,5 +1,6 @@
 #include "kit/message_box.h"
 #include "tests/personal/engine_fixture.h"
+#include "tests/support/ui_doubles.h"
 
 #include <gtest/gtest.h>
 

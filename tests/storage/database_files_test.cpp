@@ -2,6 +2,7 @@
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
 #include "tests/support/program_folder_fixture.h"
+#include "tests/support/ui_doubles.h"
 
 #include <filesystem>
 #include <sys/stat.h>

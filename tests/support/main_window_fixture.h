@@ -7,6 +7,7 @@
 #include "platform/shell_folders.h"
 #include "platform/volumes.h"
 #include "tests/support/program_folder_fixture.h"
+#include "tests/support/ui_doubles.h"
 
 #include <memory>
 

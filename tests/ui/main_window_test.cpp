@@ -10,6 +10,7 @@
 #include "ui/binder/window_binder.h"
 #include "ui/forms/main_window_widget.h"
 #include "ui/text_codec.h"
+#include "tests/support/ui_doubles.h"
 
 #include <QDir>
 #include <QTabBar>

@@ -1,21 +1,12 @@
 #include "personal/personal_engine.h"
 #include "personal/run_targets.h"
 #include "storage/database_copy.h"
+#include "storage/database_files.h"
 
 #include <filesystem>
 
 namespace zyntra {
 namespace {
-
-// The working copies as the templates are, each slot whose template is there. A copy that
-// fails leaves the old working copy; the backup goes on, and the report names the file.
-void ResetWorkingCopiesFromTemplates(RunReport& report) {
-    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
-        if (RegularFileExists(TemplatePath(slot)) &&
-            !CopyDatabaseFile(TemplatePath(slot), WorkingCopyPath(slot)))
-            report.failedFiles.push_back(
-                {ProgramFolderName(WorkingCopyPath(slot)), FileFailure::NotCopied});
-}
 
 bool BackUpWorkingCopies(RunReport& report) {
     std::error_code error;
@@ -39,7 +30,10 @@ RunReport PersonalEngine::Backup() {
         return Refused();
     RunScope run(runDepth_);
     RunReport report;
-    ResetWorkingCopiesFromTemplates(report);
+    // A copy that fails leaves the old working copy; the backup goes on, and says so.
+    for (int slot : ResetWorkingCopies())
+        report.failedFiles.push_back(
+            {ProgramFolderName(WorkingCopyPath(slot)), FileFailure::NotCopied});
     SaveInto(RunTarget::WorkingCopies, DataSelection::All(), SyncMode::KeepBoth, report);
     LoadInto(RunTarget::WorkingCopies, DataSelection::All(), report);
     // copiesSucceeded already says whether the working copies were written whole: one that was

@@ -67,14 +67,17 @@ sqlite3* OpenExistingDatabase(const std::string& path) {
     return db;
 }
 
-void ResetWorkingCopies() {
+std::vector<int> ResetWorkingCopies() {
+    std::vector<int> failed;
     for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
         const std::string source = TemplatePath(slot);
         std::error_code error;
         if (!std::filesystem::exists(source, error))
             continue;
-        CopyDatabaseFile(source, WorkingCopyPath(slot));
+        if (!CopyDatabaseFile(source, WorkingCopyPath(slot)))
+            failed.push_back(slot);
     }
+    return failed;
 }
 
 std::int64_t FileSize(const std::string& path, MessageBox& messages) {

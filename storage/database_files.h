@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 
@@ -41,10 +42,10 @@ std::string DeviceDatabasePath(const std::string& internalRoot, int slot);
 // would report success.
 sqlite3* OpenExistingDatabase(const std::string& path);
 
-// At start-up every working copy is replaced by its template, so a run never
-// sees data a previous run left there. A missing template leaves its working
-// copy alone; a failed copy is not reported.
-void ResetWorkingCopies();
+// Every working copy replaced by its template, so that a run never sees data an earlier one left
+// there (at start-up, and before a backup). A missing template leaves its working copy alone.
+// The result is the slots whose copy failed.
+std::vector<int> ResetWorkingCopies();
 
 // The size of a file in bytes. When its status cannot be read, shows
 // "ERROR for STAT" in a box captioned "ERROR" and returns 0.

@@ -26,8 +26,9 @@ enum class SyncMode : int {
 
 // The personal data in memory and everything that moves it: loading from the device or the
 // working copies, the writers, the synchronisation run, backup and restore. It knows no control
-// and no language text: the front end chooses the selection and the mode, checks the device's
-// password before a synchronisation, and turns the report into what the user sees.
+// and shows no result: the front end chooses the selection and the mode, checks the device's
+// password before a synchronisation, and turns the report into what the user sees. (The one
+// language text it reads is the class label that loaded timetable cells carry.)
 //
 // The fixed low-level lines ("open file=%s failed\n", "db_open() failed, file=%s\n",
 // "* SQL error, cmd=%s, rc=%d (%s).\n", "... error, rec=%d\n", the read-only line) go to the

@@ -136,6 +136,21 @@ std::optional<int> CliApp::RequireUnlockedDevice(const char* nothingDoneKey) {
     return std::nullopt;
 }
 
+std::string CliApp::BackupFolder() {
+    return std::filesystem::path(BackupPath(1)).parent_path().string();
+}
+
+std::optional<int> CliApp::RequireBackup(const char* nothingDoneKey) const {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(BackupPath(1), error)) {
+        Say("SM_CliNoBackup", BackupFolder(), nothingDoneKey);
+        return kExitFailed;
+    }
+    if (!PersonalDatabasesReadable(BackupPath))
+        return kExitFailed;
+    return std::nullopt;
+}
+
 bool CliApp::PersonalDatabasesReadable(
     const std::function<std::string(int slot)>& pathOfSlot) const {
     for (int slot = 1; slot <= 3; ++slot) {

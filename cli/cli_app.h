@@ -70,6 +70,11 @@ public:
     // readable; else an exit code, with the reason told. `nothingDoneKey` names what did not
     // happen ("SM_CliNothingRead").
     std::optional<int> RequireUnlockedDevice(const char* nothingDoneKey);
+    // A backup in the program folder whose databases are readable; else an exit code, with the
+    // reason told.
+    std::optional<int> RequireBackup(const char* nothingDoneKey) const;
+    // The backup folder, as messages name it.
+    static std::string BackupFolder();
     // Whether the files of slots 1..3, those that are there, open as databases; otherwise
     // says which one does not. The loaders read an unreadable database as an empty one and
     // the writers pass it by, so a run on it would report success with nothing done.

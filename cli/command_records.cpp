@@ -92,10 +92,6 @@ std::string CountsText(const CliApp& app, const RunReport& report, RecordKind ki
     return text;
 }
 
-std::string BackupFolder() {
-    return std::filesystem::path(BackupPath(1)).parent_path().string();
-}
-
 std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
     if (!RecordKindByName(args.positional[0]))
         return "unknown KIND " + args.positional[0];
@@ -130,12 +126,8 @@ int RunExport(CliApp& app, const CommandArgs& args) {
             return *refused;
         loaded = personal.Load(RunTarget::Device, DataSelection::Only(kind));
     } else {
-        if (!Exists(BackupPath(1))) {
-            app.Say("SM_CliNoBackup", BackupFolder());
-            return kExitFailed;
-        }
-        if (!app.PersonalDatabasesReadable(BackupPath))
-            return kExitFailed;
+        if (std::optional<int> missing = app.RequireBackup("SM_CliNothingRead"))
+            return *missing;
         if (!CopyBackupToWorkingCopies(app))
             return kExitFailed;
         loaded = personal.Load(RunTarget::WorkingCopies, DataSelection::All());

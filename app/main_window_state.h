@@ -2,22 +2,12 @@
 
 #include "app/input_method_selection.h"
 #include "app/main_window.h"
-#include "personal/class_table.h"
+#include "personal/editors/editor_texts.h"
 
 #include <array>
 #include <string>
 
 namespace zyntra {
-
-// Text tables filled from the language file; each slot holds at most 49
-// bytes of text, as the fixed 50-byte slots the subsystems rely on.
-inline constexpr std::size_t kTextSlotSize = 50;
-
-struct TextTables {
-    std::array<std::string, 6> categoryNames; // address-book categories 0..5
-    std::array<std::string, kWeekdayCount> weekdayNames;
-    std::array<std::string, 4> alarmChoices;
-};
 
 // The window-level state that the shell keeps for the whole run.
 struct TdfmMain::State {

@@ -13,6 +13,7 @@
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/editors/sync_page.h"
+#include "personal/editors/user_data_page.h"
 #include "personal/personal_engine.h"
 #include "platform/input_methods.h"
 #include "platform/os_version.h"
@@ -35,6 +36,7 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     personal_ = std::make_unique<PersonalEngine>(*deviceSync_, ui_.messages, ui_.pendingEvents);
     syncPage_ =
         std::make_unique<SyncPage>(SyncPageControls::From(controls_), ui_, *personal_, *devices_);
+    userData_ = std::make_unique<UserDataPage>(controls_, MakeEditorServices());
     WireHandlers();
 }
 
@@ -44,6 +46,32 @@ Form& TdfmMain::MainForm() {
     return controls_.Get<Form>(kMainFormName);
 }
 
+EditorServices TdfmMain::MakeEditorServices() {
+    return EditorServices{
+        .ui = ui_,
+        .lists = personal_->Lists(),
+        .devices = *devices_,
+        .texts = state_->texts,
+        .setRecordCount =
+            [this](int count) {
+                state_->statusRecordCount = count;
+                UpdateStatusLine();
+            },
+        .closing = [this] { return closing_; },
+        .interfaceCharset = [this] { return InterfaceCharset(systemLanguage_); },
+        .chooseInputMethod =
+            [this] {
+                if (state_->inputMethods.imeChoice == -1)
+                    SelectInputMethod();
+            },
+        .attachInputMethod =
+            [this](EditField& field) {
+                field.SetInputMethod(ChosenInputMethodName(state_->inputMethods));
+            },
+        .pageScroll = [this] { return MainForm().Height(); },
+    };
+}
+
 void TdfmMain::WireHandlers() {
     MainForm().OnResize = [this] { FormResize(); };
     personal_->SetWeekdayNames([this](int w) { return state_->texts.weekdayNames.at(w); });
@@ -51,15 +79,21 @@ void TdfmMain::WireHandlers() {
         state_->statusRecordCount = count;
         UpdateStatusLine();
     });
+    syncPage_->SetListsReloadedSink([this] { userData_->ListsReloaded(); });
     syncPage_->AttachHandlers();
+    userData_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
-    mainPages.OnChange = [this, &mainPages] { state_->mainPage = mainPages.ActivePageIndex(); };
-    controls_.Get<PageControl>("pgcPIMPage").OnChange = [this] { state_->mainPage = 1; };
-    controls_.Get<TabSheet>("tabUserData").OnShow = [this] {
-        if (state_->inputMethods.imeChoice == -1)
-            SelectInputMethod();
-        AttachInputMethodToEditorFields();
+    mainPages.OnChange = [this, &mainPages] {
+        state_->mainPage = mainPages.ActivePageIndex();
+        UpdateStatusLine();
     };
+    controls_.Get<PageControl>("pgcDataSet").OnChange = [this] { UpdateStatusLine(); };
+    controls_.Get<PageControl>("pgcPIMPage").OnChange = [this] {
+        state_->mainPage = 1;
+        UpdateStatusLine();
+        userData_->pgcPIMPageChange();
+    };
+    controls_.Get<TabSheet>("tabUserData").OnShow = [this] { userData_->tabUserDataShow(); };
     controls_.OnFocusChanged = [this](Control* focused) {
         auto* field = dynamic_cast<EditField*>(focused);
         if (field != nullptr && !field->InputMethod().empty())
@@ -72,19 +106,6 @@ void TdfmMain::SelectInputMethod() {
         state_->inputMethods, systemLanguage_,
         {platform_.inputMethods, platform_.registry, ui_.inputMethodDialog, ui_.messages},
         {kMainWindowCaption, LangText("SM_SelectIME"), LangText("SM_OK"), LangText("SM_CANCEL")});
-}
-
-void TdfmMain::AttachInputMethodToEditorFields() {
-    const std::string name = ChosenInputMethodName(state_->inputMethods);
-    const Control& editors = controls_.Get<Control>("tabUserData");
-    for (EditField* field : controls_.AllOf<EditField>()) {
-        for (const Control* up = field->Parent(); up != nullptr; up = up->Parent()) {
-            if (up == &editors) {
-                field->SetInputMethod(name);
-                break;
-            }
-        }
-    }
 }
 
 void TdfmMain::ShowStartPages() {
@@ -182,6 +203,7 @@ bool TdfmMain::DecideOnDevice() {
 
 void TdfmMain::Show() {
     MainForm().SetVisible(true);
+    UpdateStatusLine();
 }
 
 void TdfmMain::FormResize() {

@@ -14,6 +14,8 @@ class DeviceLink;
 class DeviceSync;
 class PersonalEngine;
 class SyncPage;
+class UserDataPage;
+struct EditorServices;
 class InputMethods;
 class Registry;
 class SpecialFolders;
@@ -56,6 +58,8 @@ public:
     PersonalEngine& Personal() { return *personal_; }
     // The synchronisation page's handlers: sync, backup, restore, the close prompt.
     SyncPage& Sync() { return *syncPage_; }
+    // The five editor pages of the personal data.
+    UserDataPage& Editors() { return *userData_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -80,9 +84,8 @@ public:
     std::string TranslateHint() const;
 
     // Lists the input methods of the system language and lets the user choose
-    // one; then the editors' text fields get it.
+    // one; the editors' text fields get it when their pages show.
     void SelectInputMethod();
-    void AttachInputMethodToEditorFields();
 
     const std::string& SystemLanguage() const { return systemLanguage_; }
     bool Closing() const { return closing_; }
@@ -98,6 +101,7 @@ public:
     const State& Shell() const { return *state_; }
 
 private:
+    EditorServices MakeEditorServices();
     void WireHandlers();
     bool RunStartupChecks();
     void ShowStartPages();
@@ -121,6 +125,7 @@ private:
     std::unique_ptr<DeviceSync> deviceSync_;
     std::unique_ptr<PersonalEngine> personal_;
     std::unique_ptr<SyncPage> syncPage_;
+    std::unique_ptr<UserDataPage> userData_;
 };
 
 } // namespace zyntra

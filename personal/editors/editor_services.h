@@ -26,6 +26,8 @@ struct EditorServices {
     std::function<bool()> closing;
     // The charset the records' texts are in ("BIG5", "GB2312", ...).
     std::function<std::string()> interfaceCharset;
+    // Lets the user choose the editors' input method when none has been chosen yet.
+    std::function<void()> chooseInputMethod;
     // Gives a text field the input method the user chose for the editors.
     std::function<void(EditField&)> attachInputMethod;
     // Pixels a list scrolls down to bring its end into view: the window's client height.

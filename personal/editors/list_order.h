@@ -15,15 +15,14 @@ namespace zyntra {
 int CompareListText(std::string_view a, std::string_view b);
 int CompareNumber(int a, int b);
 
-template <class Record>
-using RecordComparison = std::function<int(const Record&, const Record&)>;
+template <class Record> using RecordComparison = std::function<int(const Record&, const Record&)>;
 
 // Reorders the list by the comparison, descending when `descending`, and returns where the
 // record that stood at `selected` stands now (-1 stays -1). Records with equal keys end in no
 // defined order.
 template <class Record>
-int SortRecords(RecordList<Record>& list, const RecordComparison<Record>& compare,
-                bool descending, int selected) {
+int SortRecords(RecordList<Record>& list, const RecordComparison<Record>& compare, bool descending,
+                int selected) {
     const Record* kept = selected >= 0 && selected < static_cast<int>(list.size())
                              ? list[static_cast<std::size_t>(selected)].get()
                              : nullptr;

@@ -41,6 +41,15 @@ void SyncPage::SetStatusRecordCountSink(std::function<void(int)> sink) {
     recordCountSink_ = std::move(sink);
 }
 
+void SyncPage::SetListsReloadedSink(std::function<void()> sink) {
+    listsReloadedSink_ = std::move(sink);
+}
+
+void SyncPage::ListsReloaded() {
+    if (listsReloadedSink_ && !lastReport_.busy)
+        listsReloadedSink_();
+}
+
 void SyncPage::AttachHandlers() {
     controls_.sbSync.OnClick = [this] { sbSyncClick(); };
     controls_.sbBackup.OnClick = [this] { sbBackupClick(); };
@@ -81,6 +90,7 @@ void SyncPage::sbSyncClick() {
             return;
         WaitCursorScope wait(ui_.waitCursor);
         lastReport_ = engine_.Synchronize(Selection(), ModeFromButtons());
+        ListsReloaded();
     }
     ui_.messages.Show(LangText(lastReport_.copiesSucceeded ? "SM_SyncOK" : "SM_SyncNG"));
 }
@@ -92,6 +102,7 @@ void SyncPage::sbBackupClick() {
         HandlerScope scope(*this);
         WaitCursorScope wait(ui_.waitCursor);
         lastReport_ = engine_.Backup();
+        ListsReloaded();
     }
     ui_.messages.Show(LangText(lastReport_.copiesSucceeded ? "SM_ExportOK" : "SM_ExportNG"));
 }
@@ -103,6 +114,7 @@ void SyncPage::sbRestoreClick() {
         HandlerScope scope(*this);
         WaitCursorScope wait(ui_.waitCursor);
         lastReport_ = engine_.Restore();
+        ListsReloaded();
     }
     if (lastReport_.restoredAnything)
         ui_.messages.Show(LangText("SM_ImportOK"));

@@ -44,6 +44,8 @@ public:
 
     // Receives the status line's record count when a per-page Sync button shows the sync page.
     void SetStatusRecordCountSink(std::function<void(int)> sink);
+    // Told after every run that loaded the lists again.
+    void SetListsReloadedSink(std::function<void()> sink);
     // Attaches the handlers below to sbSync, sbBackup, sbRestore and the five page Sync buttons.
     void AttachHandlers();
 
@@ -84,12 +86,14 @@ private:
     };
 
     void ShowSyncPage();
+    void ListsReloaded();
 
     SyncPageControls controls_;
     UiServices ui_;
     PersonalEngine& engine_;
     DeviceLink& devices_;
     std::function<void(int)> recordCountSink_;
+    std::function<void()> listsReloadedSink_;
     RunReport lastReport_;
     int handlerDepth_ = 0;
     bool pageWasEnabled_ = true;

@@ -1,0 +1,42 @@
+#include "personal/editors/user_data_page.h"
+
+#include "kit/controls.h"
+#include "personal/editors/address_book_page.h"
+
+namespace zyntra {
+namespace {
+
+enum EditorPage { kAddressBookPage = 0, kSchedulePage, kToDoPage, kClassPage, kUserDictPage };
+
+} // namespace
+
+UserDataPage::UserDataPage(const ControlSet& controls, EditorServices services)
+    : services_(std::move(services)), pages_(controls.Get<PageControl>("pgcPIMPage")),
+      addressBook_(std::make_unique<AddressBookPage>(controls, services_)) {}
+
+UserDataPage::~UserDataPage() = default;
+
+void UserDataPage::AttachHandlers() {
+    addressBook_->AttachHandlers();
+}
+
+void UserDataPage::tabUserDataShow() {
+    if (services_.chooseInputMethod)
+        services_.chooseInputMethod();
+}
+
+void UserDataPage::pgcPIMPageChange() {
+    switch (pages_.ActivePageIndex()) {
+    case kAddressBookPage:
+        addressBook_->SelectLastRow();
+        break;
+    default:
+        break;
+    }
+}
+
+void UserDataPage::ListsReloaded() {
+    addressBook_->ListReloaded();
+}
+
+} // namespace zyntra

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "personal/editors/editor_services.h"
+
+#include <memory>
+
+namespace zyntra {
+
+class AddressBookPage;
+class ControlSet;
+class PageControl;
+
+// The user-data page: the five editor pages in pgcPIMPage (address book, schedule, to-do,
+// class timetable, user dictionaries) and what they share.
+class UserDataPage {
+public:
+    UserDataPage(const ControlSet& controls, EditorServices services);
+    ~UserDataPage();
+    UserDataPage(const UserDataPage&) = delete;
+    UserDataPage& operator=(const UserDataPage&) = delete;
+
+    // Attaches every editor's handlers. The active editor page refreshes itself when it starts
+    // showing, so the user-data page's own showing only chooses the input method first.
+    void AttachHandlers();
+
+    void tabUserDataShow();
+    // The user switched to another editor page: a list page selects its last record.
+    void pgcPIMPageChange();
+    // The engine loaded the lists again: every list drops its old rows and selection.
+    void ListsReloaded();
+
+    AddressBookPage& AddressBook() { return *addressBook_; }
+
+private:
+    EditorServices services_;
+    PageControl& pages_;
+    std::unique_ptr<AddressBookPage> addressBook_;
+};
+
+} // namespace zyntra

@@ -1,10 +1,15 @@
 #include "personal/editors/time_texts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace zyntra {
 namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string TwoDigits(int value) {
     char text[16];
@@ -17,20 +22,28 @@ std::vector<int> NumbersIn(std::string_view text, std::size_t wanted) {
     std::vector<int> numbers;
     std::size_t i = 0;
     while (i < text.size() && numbers.size() < wanted) {
-        if (text[i] < '0' || text[i] > '9') {
+        if (!IsDigit(text[i])) {
             ++i;
             continue;
         }
-        int value = 0;
-        int digits = 0;
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
-            if (digits == 4)
-                return numbers;
-            value = value * 10 + (text[i] - '0');
-        }
-        numbers.push_back(value);
+        const std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i]))
+            ++i;
+        if (i - start > 4)
+            break;
+        numbers.push_back(std::stoi(std::string(text.substr(start, i - start))));
     }
     return numbers;
+}
+
+// "yyyymmdd" without separators.
+std::optional<PlainDate> CompactDate(std::string_view text) {
+    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), IsDigit))
+        return std::nullopt;
+    const auto part = [text](std::size_t at, std::size_t length) {
+        return std::stoi(std::string(text.substr(at, length)));
+    };
+    return PlainDate{part(0, 4), part(4, 2), part(6, 2)};
 }
 
 } // namespace
@@ -68,10 +81,11 @@ PlainTime TimeOf(const HourMinute& parts) {
 }
 
 std::optional<PlainDate> ReadDateText(std::string_view text) {
+    std::optional<PlainDate> compact = CompactDate(text);
     const std::vector<int> numbers = NumbersIn(text, 3);
-    if (numbers.size() < 3)
+    if (!compact && numbers.size() < 3)
         return std::nullopt;
-    const PlainDate date{numbers[0], numbers[1], numbers[2]};
+    const PlainDate date = compact ? *compact : PlainDate{numbers[0], numbers[1], numbers[2]};
     if (date.year < 1 || !IsValidDate(date))
         return std::nullopt;
     return date;

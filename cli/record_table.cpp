@@ -1,6 +1,7 @@
 #include "cli/record_table.h"
 
 #include "cli/charset_codec.h"
+#include "personal/schedule_alarm.h"
 
 #include <algorithm>
 #include <map>
@@ -73,11 +74,6 @@ std::string Assign(R& record, const ImportedRecord& imported, const FieldList<R>
 
 std::string RecordError(std::size_t index, const std::string& error) {
     return "record " + std::to_string(index + 1) + ": " + error;
-}
-
-int AlarmMinutes(int alarm) {
-    static const int minutes[] = {-1, 0, 30, 60};
-    return alarm >= 0 && alarm < 4 ? minutes[alarm] : -1;
 }
 
 struct ImportContext {

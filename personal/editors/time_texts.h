@@ -26,10 +26,14 @@ HourMinute RoundedParts(const PlainTime& time);
 PlainTime TimeOf(const HourMinute& parts);
 
 // A stored date or time as well as it can be read: the first numbers of the text in the order
-// year, month, day (hour, minute), whatever separates them; nothing when they make no date or
-// time, so the caller shows today or now instead. The device may write forms the editors
-// never write.
+// year, month, day (hour, minute), whatever separates them, or the digits of "yyyymmdd"
+// ("hhmm") written without separators; nothing when they make no date or time, so the caller
+// shows today or now instead. The device may write forms the editors never write.
 std::optional<PlainDate> ReadDateText(std::string_view text);
 std::optional<PlainTime> ReadTimeText(std::string_view text);
+
+// The order of two stored dates in time, whatever their forms; texts that make no date sort
+// before every date, among themselves as texts. Negative, zero or positive.
+int CompareDateText(std::string_view a, std::string_view b);
 
 } // namespace zyntra

@@ -2,6 +2,8 @@
 
 #include "kit/controls.h"
 #include "personal/editors/address_book_page.h"
+#include "personal/editors/schedule_page.h"
+#include "personal/editors/todo_page.h"
 
 namespace zyntra {
 namespace {
@@ -12,12 +14,16 @@ enum EditorPage { kAddressBookPage = 0, kSchedulePage, kToDoPage, kClassPage, kU
 
 UserDataPage::UserDataPage(const ControlSet& controls, EditorServices services)
     : services_(std::move(services)), pages_(controls.Get<PageControl>("pgcPIMPage")),
-      addressBook_(std::make_unique<AddressBookPage>(controls, services_)) {}
+      addressBook_(std::make_unique<AddressBookPage>(controls, services_)),
+      schedule_(std::make_unique<SchedulePage>(controls, services_)),
+      toDo_(std::make_unique<ToDoPage>(controls, services_)) {}
 
 UserDataPage::~UserDataPage() = default;
 
 void UserDataPage::AttachHandlers() {
     addressBook_->AttachHandlers();
+    schedule_->AttachHandlers();
+    toDo_->AttachHandlers();
 }
 
 void UserDataPage::tabUserDataShow() {
@@ -30,6 +36,12 @@ void UserDataPage::pgcPIMPageChange() {
     case kAddressBookPage:
         addressBook_->SelectLastRow();
         break;
+    case kSchedulePage:
+        schedule_->SelectLastRow();
+        break;
+    case kToDoPage:
+        toDo_->SelectLastRow();
+        break;
     default:
         break;
     }
@@ -37,6 +49,8 @@ void UserDataPage::pgcPIMPageChange() {
 
 void UserDataPage::ListsReloaded() {
     addressBook_->ListReloaded();
+    schedule_->ListReloaded();
+    toDo_->ListReloaded();
 }
 
 } // namespace zyntra

@@ -9,6 +9,8 @@ namespace zyntra {
 class AddressBookPage;
 class ControlSet;
 class PageControl;
+class SchedulePage;
+class ToDoPage;
 
 // The user-data page: the five editor pages in pgcPIMPage (address book, schedule, to-do,
 // class timetable, user dictionaries) and what they share.
@@ -30,11 +32,15 @@ public:
     void ListsReloaded();
 
     AddressBookPage& AddressBook() { return *addressBook_; }
+    SchedulePage& Schedule() { return *schedule_; }
+    ToDoPage& ToDo() { return *toDo_; }
 
 private:
     EditorServices services_;
     PageControl& pages_;
     std::unique_ptr<AddressBookPage> addressBook_;
+    std::unique_ptr<SchedulePage> schedule_;
+    std::unique_ptr<ToDoPage> toDo_;
 };
 
 } // namespace zyntra

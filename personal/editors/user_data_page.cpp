@@ -2,6 +2,7 @@
 
 #include "kit/controls.h"
 #include "personal/editors/address_book_page.h"
+#include "personal/editors/class_table_page.h"
 
 namespace zyntra {
 namespace {
@@ -12,23 +13,30 @@ enum EditorPage { kAddressBookPage = 0, kSchedulePage, kToDoPage, kClassPage, kU
 
 UserDataPage::UserDataPage(const ControlSet& controls, EditorServices services)
     : services_(std::move(services)), pages_(controls.Get<PageControl>("pgcPIMPage")),
-      addressBook_(std::make_unique<AddressBookPage>(controls, services_)) {}
+      addressBook_(std::make_unique<AddressBookPage>(controls, services_)),
+      classTable_(std::make_unique<ClassTablePage>(controls, services_)) {}
 
 UserDataPage::~UserDataPage() = default;
 
 void UserDataPage::AttachHandlers() {
     addressBook_->AttachHandlers();
+    classTable_->AttachHandlers();
 }
 
 void UserDataPage::tabUserDataShow() {
     if (services_.chooseInputMethod)
         services_.chooseInputMethod();
+    if (pages_.ActivePageIndex() == kClassPage)
+        classTable_->FillGrid();
 }
 
 void UserDataPage::pgcPIMPageChange() {
     switch (pages_.ActivePageIndex()) {
     case kAddressBookPage:
         addressBook_->SelectLastRow();
+        break;
+    case kClassPage:
+        classTable_->PageChanged();
         break;
     default:
         break;

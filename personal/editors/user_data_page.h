@@ -7,6 +7,7 @@
 namespace zyntra {
 
 class AddressBookPage;
+class ClassTablePage;
 class ControlSet;
 class PageControl;
 
@@ -20,7 +21,8 @@ public:
     UserDataPage& operator=(const UserDataPage&) = delete;
 
     // Attaches every editor's handlers. The active editor page refreshes itself when it starts
-    // showing, so the user-data page's own showing only chooses the input method first.
+    // showing, so the user-data page's own showing only chooses the input method first (and
+    // fills the timetable's grid, which that page's showing reads).
     void AttachHandlers();
 
     void tabUserDataShow();
@@ -30,11 +32,13 @@ public:
     void ListsReloaded();
 
     AddressBookPage& AddressBook() { return *addressBook_; }
+    ClassTablePage& ClassTable() { return *classTable_; }
 
 private:
     EditorServices services_;
     PageControl& pages_;
     std::unique_ptr<AddressBookPage> addressBook_;
+    std::unique_ptr<ClassTablePage> classTable_;
 };
 
 } // namespace zyntra

@@ -35,6 +35,8 @@ struct ClassTime {
     int startMinute = 0;
     int endHour = 0;
     int endMinute = 0;
+
+    friend bool operator==(const ClassTime&, const ClassTime&) = default;
 };
 
 // Indexed [weekday index 0..6][class period index 0..11].

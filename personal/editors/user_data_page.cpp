@@ -2,6 +2,7 @@
 
 #include "kit/controls.h"
 #include "personal/editors/address_book_page.h"
+#include "personal/editors/class_table_page.h"
 #include "personal/editors/schedule_page.h"
 #include "personal/editors/todo_page.h"
 
@@ -16,7 +17,8 @@ UserDataPage::UserDataPage(const ControlSet& controls, EditorServices services)
     : services_(std::move(services)), pages_(controls.Get<PageControl>("pgcPIMPage")),
       addressBook_(std::make_unique<AddressBookPage>(controls, services_)),
       schedule_(std::make_unique<SchedulePage>(controls, services_)),
-      toDo_(std::make_unique<ToDoPage>(controls, services_)) {}
+      toDo_(std::make_unique<ToDoPage>(controls, services_)),
+      classTable_(std::make_unique<ClassTablePage>(controls, services_)) {}
 
 UserDataPage::~UserDataPage() = default;
 
@@ -24,11 +26,14 @@ void UserDataPage::AttachHandlers() {
     addressBook_->AttachHandlers();
     schedule_->AttachHandlers();
     toDo_->AttachHandlers();
+    classTable_->AttachHandlers();
 }
 
 void UserDataPage::tabUserDataShow() {
     if (services_.chooseInputMethod)
         services_.chooseInputMethod();
+    if (pages_.ActivePageIndex() == kClassPage)
+        classTable_->FillGrid();
 }
 
 void UserDataPage::pgcPIMPageChange() {
@@ -41,6 +46,9 @@ void UserDataPage::pgcPIMPageChange() {
         break;
     case kToDoPage:
         toDo_->SelectLastRow();
+        break;
+    case kClassPage:
+        classTable_->PageChanged();
         break;
     default:
         break;

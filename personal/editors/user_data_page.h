@@ -7,6 +7,7 @@
 namespace zyntra {
 
 class AddressBookPage;
+class ClassTablePage;
 class ControlSet;
 class PageControl;
 class SchedulePage;
@@ -22,7 +23,8 @@ public:
     UserDataPage& operator=(const UserDataPage&) = delete;
 
     // Attaches every editor's handlers. The active editor page refreshes itself when it starts
-    // showing, so the user-data page's own showing only chooses the input method first.
+    // showing, so the user-data page's own showing only chooses the input method first (and
+    // fills the timetable's grid, which that page's showing reads).
     void AttachHandlers();
 
     void tabUserDataShow();
@@ -34,6 +36,7 @@ public:
     AddressBookPage& AddressBook() { return *addressBook_; }
     SchedulePage& Schedule() { return *schedule_; }
     ToDoPage& ToDo() { return *toDo_; }
+    ClassTablePage& ClassTable() { return *classTable_; }
 
 private:
     EditorServices services_;
@@ -41,6 +44,7 @@ private:
     std::unique_ptr<AddressBookPage> addressBook_;
     std::unique_ptr<SchedulePage> schedule_;
     std::unique_ptr<ToDoPage> toDo_;
+    std::unique_ptr<ClassTablePage> classTable_;
 };
 
 } // namespace zyntra

@@ -2,6 +2,7 @@
 
 #include "kit/controls.h"
 #include "personal/editors/address_book_page.h"
+#include "personal/editors/user_dict_page.h"
 
 namespace zyntra {
 namespace {
@@ -12,12 +13,14 @@ enum EditorPage { kAddressBookPage = 0, kSchedulePage, kToDoPage, kClassPage, kU
 
 UserDataPage::UserDataPage(const ControlSet& controls, EditorServices services)
     : services_(std::move(services)), pages_(controls.Get<PageControl>("pgcPIMPage")),
-      addressBook_(std::make_unique<AddressBookPage>(controls, services_)) {}
+      addressBook_(std::make_unique<AddressBookPage>(controls, services_)),
+      userDict_(std::make_unique<UserDictPage>(controls, services_)) {}
 
 UserDataPage::~UserDataPage() = default;
 
 void UserDataPage::AttachHandlers() {
     addressBook_->AttachHandlers();
+    userDict_->AttachHandlers();
 }
 
 void UserDataPage::tabUserDataShow() {
@@ -30,6 +33,9 @@ void UserDataPage::pgcPIMPageChange() {
     case kAddressBookPage:
         addressBook_->SelectLastRow();
         break;
+    case kUserDictPage:
+        userDict_->SelectLastRow();
+        break;
     default:
         break;
     }
@@ -37,6 +43,7 @@ void UserDataPage::pgcPIMPageChange() {
 
 void UserDataPage::ListsReloaded() {
     addressBook_->ListReloaded();
+    userDict_->ListsReloaded();
 }
 
 } // namespace zyntra

@@ -9,6 +9,7 @@ namespace zyntra {
 class AddressBookPage;
 class ControlSet;
 class PageControl;
+class UserDictPage;
 
 // The user-data page: the five editor pages in pgcPIMPage (address book, schedule, to-do,
 // class timetable, user dictionaries) and what they share.
@@ -30,11 +31,13 @@ public:
     void ListsReloaded();
 
     AddressBookPage& AddressBook() { return *addressBook_; }
+    UserDictPage& UserDict() { return *userDict_; }
 
 private:
     EditorServices services_;
     PageControl& pages_;
     std::unique_ptr<AddressBookPage> addressBook_;
+    std::unique_ptr<UserDictPage> userDict_;
 };
 
 } // namespace zyntra

@@ -129,6 +129,12 @@ TEST_F(UserDictEditorTest, ABig5HeadwordIsStoredAsUtf8UnderTraditionalChinese) {
     EXPECT_EQ(entry.hw_name, dictionaryBig5);
     EXPECT_EQ(entry.storedHeadword, "\xE5\xAD\x97\xE5\x85\xB8");
     EXPECT_EQ(entry.hw_match, entry.storedHeadword);
+
+    // A headword cut inside a character keeps what was converted before it.
+    Type("a b\xA6");
+    Page().tbUserSaveClick();
+    EXPECT_EQ(entry.storedHeadword, "a b");
+    EXPECT_EQ(entry.hw_match, "ab");
 }
 
 TEST_F(UserDictEditorTest, SaveRewritesTheSelectedEntryAndItsKeyOrSaysWhyNot) {

@@ -1,5 +1,7 @@
 #include "personal/record_fields.h"
 
+#include "storage/text_conv.h"
+
 namespace zyntra {
 namespace {
 
@@ -29,6 +31,17 @@ std::string HeadwordKey(std::string_view storedHeadword) {
         if (c != ' ')
             key += c;
     return key;
+}
+
+void DeriveHeadwordForms(UserDictEntry& entry, const std::string& interfaceCharset) {
+    std::array<char, kConvBufferSize> utf8{};
+    // An empty text has nothing to convert; conv_run would only report it.
+    if (!entry.hw_name.empty() && conv_open(interfaceCharset.c_str(), "UTF-8") > 0) {
+        conv_run(entry.hw_name.data(), entry.hw_name.size(), utf8.data(), utf8.size());
+        conv_close();
+    }
+    entry.storedHeadword = utf8.data();
+    entry.hw_match = HeadwordKey(entry.storedHeadword);
 }
 
 } // namespace zyntra

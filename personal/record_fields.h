@@ -275,4 +275,9 @@ inline constexpr RecordFields<UserDictEntry> kUserDictFields{"headword", field_l
 // The search key of a headword: its stored (UTF-8) form with every space removed.
 std::string HeadwordKey(std::string_view storedHeadword);
 
+// Makes the entry's storedHeadword and hw_match from its hw_name (in interfaceCharset), through
+// the process-wide converter, which is closed afterwards. A headword that cannot be converted
+// whole keeps the part converted before the failing character.
+void DeriveHeadwordForms(UserDictEntry& entry, const std::string& interfaceCharset);
+
 } // namespace zyntra

@@ -5,6 +5,7 @@
 #include "personal/editors/class_table_page.h"
 #include "personal/editors/schedule_page.h"
 #include "personal/editors/todo_page.h"
+#include "personal/editors/user_dict_page.h"
 
 namespace zyntra {
 namespace {
@@ -18,7 +19,8 @@ UserDataPage::UserDataPage(const ControlSet& controls, EditorServices services)
       addressBook_(std::make_unique<AddressBookPage>(controls, services_)),
       schedule_(std::make_unique<SchedulePage>(controls, services_)),
       toDo_(std::make_unique<ToDoPage>(controls, services_)),
-      classTable_(std::make_unique<ClassTablePage>(controls, services_)) {}
+      classTable_(std::make_unique<ClassTablePage>(controls, services_)),
+      userDict_(std::make_unique<UserDictPage>(controls, services_)) {}
 
 UserDataPage::~UserDataPage() = default;
 
@@ -27,6 +29,7 @@ void UserDataPage::AttachHandlers() {
     schedule_->AttachHandlers();
     toDo_->AttachHandlers();
     classTable_->AttachHandlers();
+    userDict_->AttachHandlers();
 }
 
 void UserDataPage::tabUserDataShow() {
@@ -50,6 +53,9 @@ void UserDataPage::pgcPIMPageChange() {
     case kClassPage:
         classTable_->PageChanged();
         break;
+    case kUserDictPage:
+        userDict_->SelectLastRow();
+        break;
     default:
         break;
     }
@@ -59,6 +65,7 @@ void UserDataPage::ListsReloaded() {
     addressBook_->ListReloaded();
     schedule_->ListReloaded();
     toDo_->ListReloaded();
+    userDict_->ListsReloaded();
 }
 
 } // namespace zyntra

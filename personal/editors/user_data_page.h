@@ -12,6 +12,7 @@ class ControlSet;
 class PageControl;
 class SchedulePage;
 class ToDoPage;
+class UserDictPage;
 
 // The user-data page: the five editor pages in pgcPIMPage (address book, schedule, to-do,
 // class timetable, user dictionaries) and what they share.
@@ -37,6 +38,7 @@ public:
     SchedulePage& Schedule() { return *schedule_; }
     ToDoPage& ToDo() { return *toDo_; }
     ClassTablePage& ClassTable() { return *classTable_; }
+    UserDictPage& UserDict() { return *userDict_; }
 
 private:
     EditorServices services_;
@@ -45,6 +47,7 @@ private:
     std::unique_ptr<SchedulePage> schedule_;
     std::unique_ptr<ToDoPage> toDo_;
     std::unique_ptr<ClassTablePage> classTable_;
+    std::unique_ptr<UserDictPage> userDict_;
 };
 
 } // namespace zyntra

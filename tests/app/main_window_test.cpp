@@ -213,6 +213,12 @@ TEST_F(MainWindowTest, ShowingTheEditorsChoosesAnInputMethodOnceAndFocusSwitches
     // The address book's texts get it; its numbers and its e-mail field keep the keyboard.
     EXPECT_EQ(Get<EditField>("edtOAddress").InputMethod(), "Voice");
     EXPECT_EQ(Get<EditField>("edtEmail").InputMethod(), "");
+    // Each editor page gives its fields the input method when it shows.
+    EXPECT_EQ(Get<EditField>("edtUserHeadword").InputMethod(), "");
+    Get<PageControl>("pgcPIMPage").SetActivePageIndex(4);
+    for (const char* field : {"edtUserHeadword", "edtUserPartOfSpeech", "reUserContent"})
+        EXPECT_EQ(Get<EditField>(field).InputMethod(), "Voice") << field;
+    Get<PageControl>("pgcPIMPage").SetActivePageIndex(0);
 
     ASSERT_TRUE(Get<EditField>("edtName").SetFocus());
     EXPECT_EQ(harness_.inputMethods->Activated(), (std::vector<std::string>{"Voice"}));

@@ -98,6 +98,7 @@ std::optional<int> CliApp::Start() {
     deviceSync_ = std::make_unique<DeviceSync>(*devices_);
     personal_ = std::make_unique<PersonalEngine>(*deviceSync_, ui.messages, ui.pendingEvents);
     personal_->SetInterfaceCharset(recordCodec_.Charset());
+    personal_->SetMessageCharset(systemCodec_->Charset());
     if (devices_->DeviceCount() > 1) {
         overflow_ = true;
         return kExitNoDevice;

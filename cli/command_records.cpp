@@ -69,14 +69,6 @@ std::optional<SyncMode> SyncModeByName(const std::string& mode) {
     return std::nullopt;
 }
 
-// The caption the synchronisation page gives the kind.
-const char* KindCaptionKey(RecordKind kind) {
-    static constexpr const char* keys[kSelectionItemCount] = {
-        "RC_TAB_ADDRESSBOOK", "RC_TAB_SCHEDULE", "RC_TAB_PLANS", "RC_TAB_CLASSSCHEDULE",
-        "RC_TAB_USERDICT"};
-    return keys[SelectionItemOf(kind)];
-}
-
 // ", 1 added, 2 updated": the counts of a kind that are not 0.
 std::string CountsText(const CliApp& app, const RunReport& report, RecordKind kind) {
     const KindCounts& c = report.Of(kind);

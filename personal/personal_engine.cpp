@@ -5,14 +5,14 @@
 #include "personal/run_targets.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
+#include "texts/charset_converter.h"
 #include "texts/lang_text.h"
 
 #include <array>
+#include <optional>
 
 namespace zyntra {
 namespace {
-
-constexpr std::size_t kReadOnlyRecordsShown = 20;
 
 // The three databases a load reads, each closed by the end of the load.
 class LoadedDatabases {
@@ -37,15 +37,6 @@ public:
 private:
     std::array<sqlite3*, 3> databases_{};
 };
-
-std::string ReadOnlyMessage(const std::vector<std::string>& records) {
-    std::string text = "* read-only, texts not converted whole: ";
-    for (std::size_t i = 0; i < records.size() && i < kReadOnlyRecordsShown; ++i)
-        text += (i == 0 ? "" : ", ") + records[i];
-    if (records.size() > kReadOnlyRecordsShown)
-        text += ", ... (" + std::to_string(records.size()) + " records)";
-    return text + ".\n";
-}
 
 } // namespace
 
@@ -99,7 +90,7 @@ void PersonalEngine::LoadInto(RunTarget from, DataSelection selection, RunReport
     // A handler run by pending events may change the charset; this load keeps its own.
     const std::string charset = charset_;
     conv_open("UTF-8", charset.c_str());
-    std::vector<std::string> readOnly;
+    std::vector<ReadOnlyEntry> readOnly;
     LoadContext context{.db = databases.Slot(1),
                         .messages = messages_,
                         .pendingEvents = events_,
@@ -126,9 +117,22 @@ void PersonalEngine::LoadInto(RunTarget from, DataSelection selection, RunReport
     }
     conv_close();
     report.unreadableRows += context.unreadableRows;
-    if (!readOnly.empty())
-        messages_.Show(ReadOnlyMessage(readOnly));
-    report.readOnlyRecords.insert(report.readOnlyRecords.end(), readOnly.begin(), readOnly.end());
+    for (const ReadOnlyEntry& entry : readOnly)
+        report.readOnlyRecords.push_back(entry.row);
+    ShowReadOnlyNote(readOnly, charset);
+}
+
+void PersonalEngine::ShowReadOnlyNote(const std::vector<ReadOnlyEntry>& entries,
+                                      const std::string& charset) {
+    const std::vector<const ReadOnlyEntry*> unnamed = readOnlyNote_.TakeUnnamed(entries);
+    if (unnamed.empty())
+        return;
+    std::optional<CharsetConverter> toMessages;
+    if (!messageCharset_.empty() && messageCharset_ != charset)
+        toMessages.emplace(messageCharset_, charset);
+    messages_.Show(ReadOnlyNoteText(unnamed, [&](const std::string& name) {
+        return toMessages ? toMessages->ConvertLenient(name) : name;
+    }));
 }
 
 } // namespace zyntra

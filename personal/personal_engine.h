@@ -1,12 +1,14 @@
 #pragma once
 
 #include "personal/personal_records.h"
+#include "personal/read_only_note.h"
 #include "personal/record_kind.h"
 #include "personal/run_report.h"
 #include "personal/sync_device.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zyntra {
 
@@ -27,12 +29,15 @@ enum class SyncMode : int {
 // The personal data in memory and everything that moves it: loading from the device or the
 // working copies, the writers, the synchronisation run, backup and restore. It knows no control
 // and shows no result: the front end chooses the selection and the mode, checks the device's
-// password before a synchronisation, and turns the report into what the user sees. (The one
-// language text it reads is the class label that loaded timetable cells carry.)
+// password before a synchronisation, and turns the report into what the user sees. (The
+// language texts it reads are the class label that loaded timetable cells carry and the
+// read-only note below.)
 //
 // The fixed low-level lines ("open file=%s failed\n", "db_open() failed, file=%s\n",
-// "* SQL error, cmd=%s, rc=%d (%s).\n", "... error, rec=%d\n", the read-only line) go to the
-// message box it is given, and are counted in the report as well.
+// "* SQL error, cmd=%s, rc=%d (%s).\n", "... error, rec=%d\n") go to the message box it is
+// given, and are counted in the report as well. So does a note naming the records a load made
+// read-only; it names each of them once in the life of the engine, while the report of every
+// load lists them all.
 //
 // Runs never nest: loads let pending events run, and whatever a handler starts then is refused
 // with a report whose busy flag is set.
@@ -43,6 +48,9 @@ public:
     // The charset of the texts in memory: "BIG5", "GB2312", "ARMSCII-8" or "UTF-8". The
     // databases always hold UTF-8. Until set, "ARMSCII-8".
     void SetInterfaceCharset(std::string charset) { charset_ = std::move(charset); }
+    // The charset of the language texts the message box is given, when it is not the
+    // interface charset: record texts in a message are converted to it.
+    void SetMessageCharset(std::string charset) { messageCharset_ = std::move(charset); }
     // The labels of loaded timetable cells, by weekday 0..6.
     void SetWeekdayNames(std::function<std::string(int weekday)> names);
 
@@ -93,12 +101,15 @@ private:
     void WriteDictionary(int slot, const std::string& target, const std::string& shownName,
                          SyncMode mode, RunReport& report);
     void ShowFailedFile(const std::string& message, FailedFile failed, RunReport& report);
+    void ShowReadOnlyNote(const std::vector<ReadOnlyEntry>& entries, const std::string& charset);
 
     SyncDevice& device_;
     MessageBox& messages_;
     PendingEvents& events_;
     RecordLists lists_;
     std::string charset_ = "ARMSCII-8";
+    std::string messageCharset_; // empty: the interface charset
+    ReadOnlyNote readOnlyNote_;
     std::function<std::string(int)> weekdayNames_;
     int runDepth_ = 0;
 };

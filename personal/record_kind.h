@@ -21,6 +21,14 @@ constexpr int SelectionItemOf(RecordKind kind) {
     return kind == RecordKind::CEUser ? 4 : static_cast<int>(kind);
 }
 
+// The language key of the caption the synchronisation page gives the kind's item.
+constexpr const char* KindCaptionKey(RecordKind kind) {
+    constexpr const char* keys[kSelectionItemCount] = {"RC_TAB_ADDRESSBOOK", "RC_TAB_SCHEDULE",
+                                                       "RC_TAB_PLANS", "RC_TAB_CLASSSCHEDULE",
+                                                       "RC_TAB_USERDICT"};
+    return keys[SelectionItemOf(kind)];
+}
+
 struct DataSelection {
     std::array<bool, kSelectionItemCount> items{};
 

@@ -19,17 +19,38 @@ void LetPendingEventsRun(LoadContext& context) {
     conv_open("UTF-8", context.interfaceCharset);
 }
 
+// How the low-level lines and the report name the rows of a kind's table.
+const char* RowLabel(RecordKind kind) {
+    switch (kind) {
+    case RecordKind::AddressBook:
+        return "tele";
+    case RecordKind::Schedule:
+        return "sche";
+    case RecordKind::ToDo:
+        return "todo";
+    case RecordKind::ClassTable:
+        return "class";
+    case RecordKind::ECUser:
+        return "ec user";
+    case RecordKind::CEUser:
+        return "ce user";
+    }
+    return "";
+}
+
 template <class Record>
-void FinishRecord(LoadContext& context, Record& record, const char* label, int row) {
+void FinishRecord(LoadContext& context, Record& record, RecordKind kind, int row) {
     KeepStoredFormIfReadOnly(record.stored);
     if (record.stored.readOnly)
-        context.readOnlyRecords.push_back(std::string(label) + " rec=" + std::to_string(row));
+        context.readOnlyRecords.push_back(MakeReadOnlyEntry(
+            record, kind, std::string(RowLabel(kind)) + " rec=" + std::to_string(row),
+            context.interfaceCharset));
 }
 
 // The table's rows one query each: the row statement is completed with "<row>, 1;".
 template <class Reset, class Fill>
 void LoadRows(LoadContext& context, std::string_view countStatement, std::string_view rowStatement,
-              const char* label, Reset reset, Fill fill) {
+              RecordKind kind, Reset reset, Fill fill) {
     std::optional<int> count = CountOf(context.db, countStatement);
     if (!count)
         return;
@@ -38,7 +59,8 @@ void LoadRows(LoadContext& context, std::string_view countStatement, std::string
         ScopedQuery q(context.db);
         if (db_query(q, std::string(rowStatement) + std::to_string(row) + ", 1;") <= 0) {
             ++context.unreadableRows;
-            context.messages.Show(std::string(label) + " error, rec=" + std::to_string(row) + "\n");
+            context.messages.Show(std::string(RowLabel(kind)) +
+                                  " error, rec=" + std::to_string(row) + "\n");
             LetPendingEventsRun(context);
             continue;
         }
@@ -72,16 +94,16 @@ std::string RowStatement(const RecordFields<Record>& table, const FieldList<Reco
 
 template <class Record>
 void FillRecord(LoadContext& context, RecordList<Record>& list, const FieldList<Record>& selected,
-                const char* label, const DbQuery& q, int row) {
+                RecordKind kind, const DbQuery& q, int row) {
     auto record = std::make_unique<Record>();
     ReadFields(*record, selected, q);
-    FinishRecord(context, *record, label, row);
+    FinishRecord(context, *record, kind, row);
     list.push_back(std::move(record));
 }
 
 template <class Entry>
 void FillEntry(LoadContext& context, RecordList<Entry>& list,
-               const FieldList<UserDictEntry>& selected, const char* label, const DbQuery& q,
+               const FieldList<UserDictEntry>& selected, RecordKind kind, const DbQuery& q,
                int row) {
     auto entry = std::make_unique<Entry>();
     Entry& e = *entry;
@@ -90,7 +112,7 @@ void FillEntry(LoadContext& context, RecordList<Entry>& list,
         e.storedHeadword = headword;
         e.hw_match = HeadwordKey(headword);
     }
-    FinishRecord(context, e, label, row);
+    FinishRecord(context, e, kind, row);
     list.push_back(std::move(entry));
 }
 
@@ -121,7 +143,7 @@ void FillCell(LoadContext& context, CLASSTABLE& cell, const DbQuery& q, int n) {
     cell.weekdayLabel =
         context.weekdayName ? context.weekdayName(n / kClassPeriodCount) : std::string();
     cell.displayColour = DisplayColour(cell.color);
-    FinishRecord(context, cell, "class", n);
+    FinishRecord(context, cell, RecordKind::ClassTable, n);
 }
 
 } // namespace
@@ -130,10 +152,10 @@ void LoadAddressBook(LoadContext& context, RecordLists& lists) {
     static const FieldList<ADDRESSBOOK> columns = kAddressBookFields.InRecordOrder();
     static const std::string rowStatement = RowStatement(kAddressBookFields, columns);
     LoadRows(
-        context, "select count(id) from telephone", rowStatement, "tele",
+        context, "select count(id) from telephone", rowStatement, RecordKind::AddressBook,
         [&] { lists.ResetList(RecordKind::AddressBook); },
         [&](const DbQuery& q, int row) {
-            FillRecord(context, lists.AddrList, columns, "tele", q, row);
+            FillRecord(context, lists.AddrList, columns, RecordKind::AddressBook, q, row);
         });
 }
 
@@ -143,10 +165,10 @@ void LoadSchedule(LoadContext& context, RecordLists& lists) {
                               "alarm_BStime", "stamp_time"});
     static const std::string rowStatement = RowStatement(kScheduleFields, columns);
     LoadRows(
-        context, "select count(id) from schedule", rowStatement, "sche",
+        context, "select count(id) from schedule", rowStatement, RecordKind::Schedule,
         [&] { lists.ResetList(RecordKind::Schedule); },
         [&](const DbQuery& q, int row) {
-            FillRecord(context, lists.ScheList, columns, "sche", q, row);
+            FillRecord(context, lists.ScheList, columns, RecordKind::Schedule, q, row);
         });
 }
 
@@ -154,10 +176,10 @@ void LoadToDo(LoadContext& context, RecordLists& lists) {
     static const FieldList<PLANS> columns = kToDoFields.InRecordOrder();
     static const std::string rowStatement = RowStatement(kToDoFields, columns);
     LoadRows(
-        context, "select count(id) from todolist", rowStatement, "todo",
+        context, "select count(id) from todolist", rowStatement, RecordKind::ToDo,
         [&] { lists.ResetList(RecordKind::ToDo); },
         [&](const DbQuery& q, int row) {
-            FillRecord(context, lists.ToDoList, columns, "todo", q, row);
+            FillRecord(context, lists.ToDoList, columns, RecordKind::ToDo, q, row);
         });
 }
 
@@ -168,10 +190,10 @@ void LoadECUser(LoadContext& context, RecordLists& lists) {
         kUserDictFields.Pick({"hw_name", "type", "exp", "hw_match"});
     static const std::string rowStatement = RowStatement(kUserDictFields, columns);
     LoadRows(
-        context, "select count(hw_id) from headword", rowStatement, "ec user",
+        context, "select count(hw_id) from headword", rowStatement, RecordKind::ECUser,
         [&] { lists.ResetList(RecordKind::ECUser); },
         [&](const DbQuery& q, int row) {
-            FillEntry(context, lists.ECUserList, columns, "ec user", q, row);
+            FillEntry(context, lists.ECUserList, columns, RecordKind::ECUser, q, row);
         });
 }
 
@@ -179,10 +201,10 @@ void LoadCEUser(LoadContext& context, RecordLists& lists) {
     static const FieldList<UserDictEntry> columns = kUserDictFields.Members();
     static const std::string rowStatement = RowStatement(kUserDictFields, columns);
     LoadRows(
-        context, "select count(hw_id) from headword", rowStatement, "ce user",
+        context, "select count(hw_id) from headword", rowStatement, RecordKind::CEUser,
         [&] { lists.ResetList(RecordKind::CEUser); },
         [&](const DbQuery& q, int row) {
-            FillEntry(context, lists.CEUserList, columns, "ce user", q, row);
+            FillEntry(context, lists.CEUserList, columns, RecordKind::CEUser, q, row);
         });
 }
 

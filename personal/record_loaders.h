@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personal/personal_records.h"
+#include "personal/read_only_note.h"
 
 #include <functional>
 #include <string>
@@ -21,8 +22,8 @@ struct LoadContext {
     MessageBox& messages;
     PendingEvents& pendingEvents;
     const char* interfaceCharset = "BIG5";
-    // Grows by one entry ("tele rec=3") per record loaded read-only.
-    std::vector<std::string>& readOnlyRecords;
+    // Grows by one entry per record loaded read-only.
+    std::vector<ReadOnlyEntry>& readOnlyRecords;
     std::function<std::string(int weekday)> weekdayName;
     std::string classNoFormat; // the text of "SM_ClassNo"
     int unreadableRows = 0;    // "... error, rec=N" shown

@@ -116,6 +116,24 @@ TEST(CliExport, TraditionalChineseFromTheDeviceInBothFormats) {
     EXPECT_FALSE(FileExists(sandbox.ProgramFolderPath() + "backup/default-1.dat"));
 }
 
+// A text longer than the conversion buffer is read cut, so its record is read-only: the
+// messages name it in the system language, the name converted from the records' UTF-8.
+TEST(CliExport, AReadOnlyEntryIsNamedInTheSystemLanguage) {
+    CliSandbox sandbox;
+    sandbox.SetLanguage("TChinese");
+    const std::string root = sandbox.AddDevice();
+    InsertAddress(DevicePim(root), {.id = 1, .name = "王小明", .note = std::string(3000, 'x')});
+
+    ProcessResult run = sandbox.Run({"export", "addressbook"}, kTraditionalLocale);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Json::parse(run.out).at(0)["name"], "王小明");
+    EXPECT_NE(run.err.find("下列項目含有這個語言無法顯示的字元，只顯示讀得出的部分，"
+                           "無法在這裡修改，並保留電子辭典儲存的原樣：\n通訊錄: 王小明\n"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST(CliExport, SimplifiedChineseToDosAndDictionaryFromTheDevice) {
     CliSandbox sandbox;
     const std::string root = sandbox.AddDevice();

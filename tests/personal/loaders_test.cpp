@@ -122,7 +122,9 @@ TEST_F(LoadersTest, ARecordWithAnUnconvertibleTextIsReadOnlyAndKeepsItsFullText)
 
     RunReport load = LoadFromDevice();
     ASSERT_EQ(ShownTexts().size(), 1u);
-    EXPECT_EQ(ShownTexts()[0], "* read-only, texts not converted whole: tele rec=0, todo rec=0.\n");
+    EXPECT_EQ(ShownTexts()[0], LangText("SM_ReadOnlyEntries") + "\n" +
+                                   LangText("RC_TAB_ADDRESSBOOK") + ": \xA4\xA4\n" +
+                                   LangText("RC_TAB_PLANS") + ": 2024/01/01 \xA5\x68");
     EXPECT_EQ(load.readOnlyRecords, (std::vector<std::string>{"tele rec=0", "todo rec=0"}));
     ASSERT_EQ(Lists().AddrList.size(), 2u);
     ADDRESSBOOK& cut = *Lists().AddrList[0];

@@ -114,9 +114,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     ZyntraApplication app(argc, argv);
-    // No display name: the window system would append it to every caption, the main window's
-    // "Zyntra" included.
-    QApplication::setApplicationName(QStringLiteral("Zyntra"));
+    NameApplication();
     QApplication::setStyle(new HintTimingStyle(QApplication::style()->name()));
     // Before any widget exists, so that each takes the language's locale.
     QtLanguage qtLanguage;

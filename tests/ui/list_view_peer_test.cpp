@@ -1,5 +1,6 @@
 #include "tests/ui/bound_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -61,6 +62,23 @@ TEST_F(ListViewPeerTest, TenThousandRowsAskOnlyForTheRowsDrawn) {
     ASSERT_FALSE(asked.empty());
     EXPECT_GE(*asked.begin(), 5000 - VisibleCapacity());
     EXPECT_LE(*asked.rbegin(), 5000 + VisibleCapacity());
+}
+
+TEST_F(ListViewPeerTest, AssistiveToolsReadTheCellsTheyAskForAndNoOthers) {
+    list.SetColumnCaption(2, "Name");
+    list.SetRowCount(10000);
+    ShowWindow();
+    asked.clear();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Name"));
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowCount(), 10000);
+    QAccessibleInterface* cell = cells->cellAt(9000, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("name 9000"));
+    EXPECT_EQ(asked, (std::set<int>{9000}));
 }
 
 TEST_F(ListViewPeerTest, RepaintsOfSingleRowsAreGatheredIntoOneChange) {

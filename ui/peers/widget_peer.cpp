@@ -112,11 +112,7 @@ void WidgetPeer::MirrorCommon(ControlProperty property) {
         }
         break;
     case ControlProperty::Bounds:
-        if (PushesRow()) {
-            PlaceRow();
-        } else {
-            ApplyBounds();
-        }
+        Refit();
         break;
     case ControlProperty::Focus:
         ApplyFocus();

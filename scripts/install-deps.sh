@@ -3,7 +3,7 @@
 # only those that are missing. Safe to run again and again.
 set -eu
 
-PACKAGES="cmake ninja-build g++ pkg-config libc-bin libsqlite3-dev libssl-dev libexpat1-dev libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev"
+PACKAGES="cmake ninja-build g++ pkg-config libc-bin libsqlite3-dev libssl-dev libexpat1-dev libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev qt6-translations-l10n"
 
 missing=""
 for package in $PACKAGES; do

@@ -15,7 +15,15 @@ std::unique_ptr<IniFile>& LanguageFile() {
     return file;
 }
 
+std::string ChosenSection(const IniFile& file) {
+    return file.ReadString("SetLanguage", "Language", "");
+}
+
 } // namespace
+
+std::string LanguageSectionOf(const std::string& path) {
+    return ChosenSection(IniFile(path));
+}
 
 void OpenLanguageFile(const std::string& path) {
     LanguageFile() = std::make_unique<IniFile>(path);
@@ -33,8 +41,7 @@ std::string LangText(std::string_view key) {
     const auto& file = LanguageFile();
     if (!file || key.empty())
         return "0";
-    const std::string section = file->ReadString("SetLanguage", "Language", "");
-    return file->ReadString(section, key, "");
+    return file->ReadString(ChosenSection(*file), key, "");
 }
 
 std::string ShortHintPart(std::string_view text) {

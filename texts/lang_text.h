@@ -5,6 +5,9 @@
 
 namespace zyntra {
 
+// The language file's name in the program folder.
+inline constexpr const char kLanguageFileName[] = "Lang.ini";
+
 // The language file (Lang.ini of the program folder). Section "SetLanguage",
 // key "Language" names the text section; every text the user sees is looked
 // up there by key. Texts are bytes in the charset the section is stored in
@@ -16,6 +19,10 @@ namespace zyntra {
 void OpenLanguageFile(const std::string& path);
 void CloseLanguageFile();
 bool LanguageFileOpen();
+
+// The text section a language file chooses ("English", "TChinese", "SChinese"); empty when
+// the file or its choice is missing. Readable before the file is opened for lookups.
+std::string LanguageSectionOf(const std::string& path);
 
 // The section is read afresh on every lookup, so an edit of the file shows
 // in the next message or hint.

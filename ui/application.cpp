@@ -15,4 +15,8 @@ bool ZyntraApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
+void NameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Zyntra"));
+}
+
 } // namespace zyntra

@@ -13,4 +13,9 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Names the program "Zyntra" for the window system, with no display name of its own: the window
+// system would append a display name to every caption, so the main window would not read
+// "Zyntra" and message boxes not the application title alone.
+void NameApplication();
+
 } // namespace zyntra

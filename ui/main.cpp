@@ -1,18 +1,19 @@
 // The window's program: one instance, the splash, the main window model bound to its Qt
 // window, and the event loop.
 
-#include "texts/lang_text.h"
 #include "app/main_window.h"
 #include "app/startup_checks.h"
 #include "kit/controls.h"
 #include "platform/backends.h"
 #include "platform/single_instance.h"
 #include "storage/text_conv.h"
+#include "texts/lang_text.h"
 #include "ui/application.h"
 #include "ui/binder/hint_timing_style.h"
 #include "ui/binder/window_binder.h"
 #include "ui/forms/main_window_widget.h"
 #include "ui/peers/user_action.h"
+#include "ui/qt_language.h"
 #include "ui/services/qt_ui_services.h"
 #include "ui/splash/about_box.h"
 #include "ui/text_codec.h"
@@ -53,6 +54,7 @@ BinderHooks HooksFor(TdfmMain& window, InputMethods& inputMethods) {
         inputMethods.Activate(name);
     };
     hooks.shortHint = [](const std::string& key) { return ShortHintPart(LangText(key)); };
+    hooks.longHint = [](const std::string& key) { return LongHintPart(LangText(key)); };
     return hooks;
 }
 
@@ -112,9 +114,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     ZyntraApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zyntra"));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+    NameApplication();
     QApplication::setStyle(new HintTimingStyle(QApplication::style()->name()));
+    // Before any widget exists, so that each takes the language's locale.
+    QtLanguage qtLanguage;
+    qtLanguage.Apply(LanguageSectionOf(QCoreApplication::applicationDirPath().toStdString() + '/' +
+                                       kLanguageFileName));
     try {
         return RunWindow(app);
     } catch (const std::exception& error) {

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zyntra {
@@ -158,6 +159,87 @@ TEST_F(BinderTest, ButtonsWithoutCaptionShowTheirHintsWords) {
     EXPECT_TRUE(ebook.isCheckable());
     EXPECT_TRUE(ebook.isChecked());
     EXPECT_EQ(ebook.toolButtonStyle(), Qt::ToolButtonIconOnly);
+}
+
+TEST_F(BinderTest, WidgetsAreNamedAndDescribedForAssistiveTools) {
+    BoundWindow window;
+    // A field is named by its label, without the label's colon, and follows its caption.
+    auto& nameLabel = window.Get<Label>("lblAddrName");
+    nameLabel.SetCaption("Name:");
+    const QWidget& name = window.Widget<QWidget>("edtName");
+    EXPECT_EQ(name.accessibleName(), QStringLiteral("Name"));
+    EXPECT_EQ(name.accessibleDescription(), QStringLiteral("l:SC_ADDR_COL2"));
+    nameLabel.SetCaption("\xA9\x6D\xA6\x57\xA1\x47");
+    EXPECT_EQ(name.accessibleName(), QString::fromUtf8("\xE5\xA7\x93\xE5\x90\x8D"));
+    EXPECT_EQ(window.Widget<QLabel>("lblAddrName").accessibleName(),
+              QString::fromUtf8("\xE5\xA7\x93\xE5\x90\x8D\xEF\xBC\x9A"));
+    // The label's name ends with the field's, whatever the case: a field on another page with
+    // a label of the same ending is not taken.
+    window.Get<Label>("lblAddrHEmail").SetCaption("E-mail");
+    window.Get<Label>("lblClassWeekday").SetCaption("Day");
+    window.Get<Label>("lblAddrOPhone").SetCaption("Office phone");
+    window.Get<Label>("lblAddrHPhone").SetCaption("Home phone");
+    EXPECT_EQ(window.Widget<QWidget>("edtEmail").accessibleName(), QStringLiteral("E-mail"));
+    EXPECT_EQ(window.Widget<QWidget>("edtClassWeekDay").accessibleName(), QStringLiteral("Day"));
+    EXPECT_EQ(window.Widget<QWidget>("edtHPhone").accessibleName(), QStringLiteral("Home phone"));
+    EXPECT_EQ(window.Widget<QWidget>("edtOPhone").accessibleName(), QStringLiteral("Office phone"));
+    // Where the toolkit reads a combo box's label from the label itself.
+    EXPECT_EQ(window.Widget<QLabel>("lblAddrCategory").buddy(),
+              &window.Widget<QWidget>("cbCategory"));
+
+    // A button is named by what it shows: its caption, else its hint's words.
+    EXPECT_EQ(window.Widget<QWidget>("tbAddrNew").accessibleName(),
+              QStringLiteral("w:RC_TB_NEW_HINT"));
+    EXPECT_EQ(window.Widget<QWidget>("tbAddrNew").accessibleDescription(),
+              QStringLiteral("l:RC_TB_NEW_HINT"));
+    window.Get<SpeedButton>("sbSync").SetCaption("Synchronize");
+    EXPECT_EQ(window.Widget<QWidget>("sbSync").accessibleName(), QStringLiteral("Synchronize"));
+    window.Get<SpeedButton>("sbSync").SetHint("RC_OTHER_HINT");
+    EXPECT_EQ(window.Widget<QWidget>("sbSync").accessibleDescription(),
+              QStringLiteral("l:RC_OTHER_HINT"));
+
+    // A list is named by its first column the user sees, in both of its views.
+    auto& list = window.Get<ListView>("lvAddrList");
+    list.SetColumnCaption(0, "Id");
+    list.SetColumnCaption(1, "Lock");
+    EXPECT_EQ(window.Widget<QWidget>("lvAddrList").accessibleName(), QStringLiteral("Lock"));
+    const auto* items = window.widget.findChild<QWidget*>("lvAddrListItems");
+    ASSERT_NE(items, nullptr);
+    EXPECT_EQ(items->accessibleName(), QStringLiteral("Lock"));
+    // A grid has no label: its hint's words name it.
+    EXPECT_EQ(window.Widget<QWidget>("sgClassTable").accessibleName(),
+              QStringLiteral("w:RC_SG_CLASS_HINT"));
+}
+
+TEST_F(BinderTest, TextsWidenTheirWidgetsAndABarsButtonsKeepTheirOrder) {
+    BoundWindow window;
+    // The hint words the test hooks give are longer than the layout's buttons.
+    std::vector<const Control*> buttons;
+    for (const Control* child : window.Get<CoolBar>("clbCompBar").Children()) {
+        buttons.push_back(child);
+    }
+    std::sort(buttons.begin(), buttons.end(),
+              [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
+    int previousRight = -1;
+    for (const Control* button : buttons) {
+        const auto& widget = window.Widget<QToolButton>(button->Name());
+        EXPECT_GE(widget.width(), widget.sizeHint().width()) << button->Name();
+        EXPECT_GE(widget.x(), previousRight) << button->Name();
+        EXPECT_GE(widget.x(), button->Left()) << button->Name(); // never further left
+        previousRight = widget.geometry().right() + 1;
+    }
+    const auto& up = window.Widget<QToolButton>("btnCompUp");
+    EXPECT_GT(up.width(), window.Get<ToolButton>("btnCompUp").Width());
+
+    // A label grows into the room beside it; its control keeps the layout's bounds.
+    auto& label = window.Get<Label>("lblScheContent");
+    const Bounds before = label.GetBounds();
+    label.SetCaption("A description far longer than its label");
+    const auto& shown = window.Widget<QLabel>("lblScheContent");
+    EXPECT_GE(shown.width(), shown.sizeHint().width());
+    EXPECT_EQ(label.GetBounds(), before);
+    label.SetCaption("");
+    EXPECT_EQ(shown.width(), before.width);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ BoundWindow::BoundWindow()
     : binder(Filled(controls), widget, codec,
              {[this](const std::string& key) { hints.push_back(key); }, [this] { return tip; },
               [this](const std::string& name) { activatedInputMethods.push_back(name); },
-              [](const std::string& key) { return key.empty() ? key : "w:" + key; }}) {
+              [](const std::string& key) { return key.empty() ? key : "w:" + key; },
+              [](const std::string& key) { return key.empty() ? key : "l:" + key; }}) {
     problems = binder.Bind();
 }
 

@@ -1,4 +1,6 @@
+#include "tests/support/temp_dir.h"
 #include "tests/ui/qt_test_app.h"
+#include "texts/lang_text.h"
 #include "ui/services/qt_ui_services.h"
 #include "ui/text_codec.h"
 #include "ui_password_dialog.h"
@@ -8,6 +10,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -123,6 +126,91 @@ TEST_F(DialogsTest, MessageBoxesCarryTheTitleAndQuestionsAnswerOkOrCancel) {
     EXPECT_FALSE(services.messages.AskCaptioned("ERROR", "Go on?"));
     WhenShown([&](QWidget& shown) { QTest::keyClick(&shown, Qt::Key_Return); });
     EXPECT_TRUE(services.messages.Ask("Go on?"));
+}
+
+TEST_F(DialogsTest, OkAndCancelSayTheLanguageFilesWordsOnceItIsOpen) {
+    test::TempDir folder;
+    const std::string path = folder.Path() + "Lang.ini";
+    test::WriteFile(path, "[SetLanguage]\r\nLanguage=TChinese\r\n[TChinese]\r\n"
+                          "SM_OK=\xBD\x54\xA9\x77\r\nSM_CANCEL=\xA8\xFA\xAE\xF8\r\n");
+    const QString ok = QString::fromUtf8("\xE7\xA2\xBA\xE5\xAE\x9A");     // 確定
+    const QString cancel = QString::fromUtf8("\xE5\x8F\x96\xE6\xB6\x88"); // 取消
+    // Before the file is open a lookup gives "0", which no button may show.
+    WhenShown([&](QWidget& shown) {
+        auto& box = dynamic_cast<QMessageBox&>(shown);
+        EXPECT_NE(box.button(QMessageBox::Ok)->text(), QStringLiteral("0"));
+        EXPECT_NE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("0"));
+        box.button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(services.messages.Ask("Go on?"));
+
+    OpenLanguageFile(path);
+    WhenShown([&](QWidget& shown) {
+        auto& box = dynamic_cast<QMessageBox&>(shown);
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Vellmar Zyntra QX740 v1.0.3"));
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), ok);
+        EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), cancel);
+        QTest::keyClick(&shown, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(services.messages.Ask("Go on?"));
+    WhenShown([&](QWidget& shown) {
+        auto& box = dynamic_cast<QMessageBox&>(shown);
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), ok);
+        box.button(QMessageBox::Ok)->click();
+    });
+    services.messages.Show("Done");
+    CloseLanguageFile();
+}
+
+// Where the dialog, frame included, stands against the middle of its screen.
+QPoint OffCentre(const QWidget& dialog) {
+    return dialog.frameGeometry().center() - dialog.screen()->geometry().center();
+}
+
+TEST_F(DialogsTest, TimeAndPasswordDialogsOpenCentredOkIsDefaultAndEscapeCancels) {
+    QWidget owner; // framed by the window system, as the main window is
+    owner.show();
+    services.CreateDialogs(&owner);
+    const TimeDialogTexts times{"Period", "From", "To", "Fine", "Never mind"};
+    const auto checkOpened = [&](QWidget& shown, QPushButton& ok, QPushButton& cancel) {
+        EXPECT_LE(OffCentre(shown).manhattanLength(), 2)
+            << OffCentre(shown).x() << "," << OffCentre(shown).y();
+        EXPECT_TRUE(ok.isDefault());
+        EXPECT_FALSE(cancel.isDefault());
+        EXPECT_EQ(cancel.text(), QStringLiteral("Never mind"));
+    };
+
+    WhenShown([&](QWidget& shown) {
+        auto& form = services.dialogs.SetTime().Form();
+        checkOpened(shown, *form.btnOK, *form.btnCancel);
+        EXPECT_EQ(shown.windowTitle(), QStringLiteral("Period"));
+        EXPECT_EQ(form.lblStart->text(), QStringLiteral("From"));
+        EXPECT_EQ(form.cbStartHalf->accessibleName(), QStringLiteral("From"));
+        EXPECT_EQ(form.cbEndMinute->accessibleName(), QStringLiteral("To"));
+        QTest::keyClick(form.cbStartHour, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(services.dialogs.Run(times, ClockTimeRange{{8, 0, false}, {9, 0, false}}));
+    WhenShown([&](QWidget&) {
+        QTest::keyClick(services.dialogs.SetTime().Form().cbEndHour, Qt::Key_Return);
+    });
+    EXPECT_TRUE(services.dialogs.Run(times, ClockTimeRange{{8, 0, false}, {9, 0, false}}));
+
+    WhenShown([&](QWidget& shown) {
+        auto& form = services.dialogs.SetTime24H().Form();
+        checkOpened(shown, *form.btnOK, *form.btnCancel);
+        EXPECT_EQ(form.lblEnd->text(), QStringLiteral("To"));
+        QTest::keyClick(form.cbEndMinute, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(services.dialogs.Run(times, TimeRange{{8, 0}, {9, 0}}));
+
+    WhenShown([&](QWidget& shown) {
+        auto& form = services.dialogs.Password().Form();
+        checkOpened(shown, *form.btnOK, *form.btnCancel);
+        EXPECT_EQ(form.lblPrompt->text(), QStringLiteral("Password?"));
+        EXPECT_EQ(form.edtPassword->accessibleName(), QStringLiteral("Password?"));
+        QTest::keyClick(form.edtPassword, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(services.dialogs.Run(DialogTexts{"Lock", "Password?", "Fine", "Never mind"}));
 }
 
 TEST_F(DialogsTest, TheWaitCursorNestsOverTheApplication) {

@@ -1,8 +1,11 @@
 #include "tests/ui/bound_window.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
@@ -61,6 +64,23 @@ TEST_F(ListViewPeerTest, TenThousandRowsAskOnlyForTheRowsDrawn) {
     EXPECT_LE(*asked.rbegin(), 5000 + VisibleCapacity());
 }
 
+TEST_F(ListViewPeerTest, AssistiveToolsReadTheCellsTheyAskForAndNoOthers) {
+    list.SetColumnCaption(2, "Name");
+    list.SetRowCount(10000);
+    ShowWindow();
+    asked.clear();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Name"));
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowCount(), 10000);
+    QAccessibleInterface* cell = cells->cellAt(9000, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("name 9000"));
+    EXPECT_EQ(asked, (std::set<int>{9000}));
+}
+
 TEST_F(ListViewPeerTest, RepaintsOfSingleRowsAreGatheredIntoOneChange) {
     list.SetRowCount(200);
     ShowWindow();
@@ -87,6 +107,57 @@ TEST_F(ListViewPeerTest, ColumnsHaveTheKitsCaptionsAndWidthsAndHiddenOnesAreOutO
     list.OnColumnClick = [&](int column) { clicked = column; };
     emit view->header()->sectionClicked(2);
     EXPECT_EQ(clicked, 2);
+}
+
+// Drags the header with the left button held, from one point to another of its viewport.
+void DragHeader(QHeaderView& header, int fromX, int toX) {
+    QWidget* surface = header.viewport();
+    const int y = header.height() / 2;
+    const auto send = [&](QEvent::Type type, int x, Qt::MouseButtons held) {
+        const QPointF at(x, y);
+        QMouseEvent event(type, at, surface->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(surface, &event);
+    };
+    send(QEvent::MouseButtonPress, fromX, Qt::LeftButton);
+    for (int x = fromX; x != toX; x += toX > fromX ? 5 : -5) {
+        send(QEvent::MouseMove, x, Qt::LeftButton);
+    }
+    send(QEvent::MouseMove, toX, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, toX, Qt::NoButton);
+}
+
+TEST_F(ListViewPeerTest, HiddenColumnsCannotBeWidenedIntoViewNorClicked) {
+    list.SetRowCount(5);
+    ShowWindow();
+    QHeaderView& header = *view->header();
+    int clicked = -1;
+    list.OnColumnClick = [&](int column) { clicked = column; };
+    // The hidden column 0 lies before column 1's left edge: grabbing there widens nothing.
+    for (int grab : {0, 1, 2, 3}) {
+        DragHeader(header, grab, grab + 80);
+        EXPECT_TRUE(header.isSectionHidden(0)) << grab;
+        EXPECT_EQ(header.sectionViewportPosition(1), 0) << grab;
+    }
+    EXPECT_EQ(header.sectionResizeMode(0), QHeaderView::Fixed);
+    emit header.sectionClicked(0);
+    EXPECT_EQ(clicked, -1);
+    emit header.sectionClicked(1);
+    EXPECT_EQ(clicked, 1);
+
+    // The dictionary lists keep three columns out of sight after the shown ones; widening
+    // the last shown column widens only it.
+    window.ShowPage("tabUserDict");
+    auto& words = window.Widget<QTreeView>("lvECUserList");
+    test::ProcessEvents();
+    QHeaderView& wordsHeader = *words.header();
+    const int lastEdge = wordsHeader.sectionViewportPosition(3) + wordsHeader.sectionSize(3) - 1;
+    const int before = wordsHeader.sectionSize(3);
+    DragHeader(wordsHeader, lastEdge, lastEdge + 40);
+    EXPECT_GT(wordsHeader.sectionSize(3), before);
+    for (int column : {0, 4, 5, 6}) {
+        EXPECT_TRUE(wordsHeader.isSectionHidden(column)) << column;
+        EXPECT_EQ(wordsHeader.sectionResizeMode(column), QHeaderView::Fixed) << column;
+    }
 }
 
 TEST_F(ListViewPeerTest, SelectionKeysAndDoubleClicksReachTheKit) {

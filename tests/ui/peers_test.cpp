@@ -192,12 +192,10 @@ TEST_F(PeersTest, GridCellsMirrorAndSelectionAsksTheHandler) {
     grid.SetSize(8, 13);
     grid.SetCell(0, 0, "No.");
     grid.SetCell(2, 3, "MATH");
-    grid.SetCellColour(2, 3, 0xFF0000);
     auto& table = window.Widget<QTableWidget>("sgClassTable");
     EXPECT_EQ(table.columnCount(), 8);
     EXPECT_EQ(table.rowCount(), 13);
     EXPECT_EQ(table.item(3, 2)->text(), QStringLiteral("MATH"));
-    EXPECT_EQ(table.item(3, 2)->background().color(), QColor(255, 0, 0));
     EXPECT_FALSE(table.item(0, 0)->flags() & Qt::ItemIsSelectable);
 
     std::vector<std::pair<int, int>> asked;
@@ -213,6 +211,81 @@ TEST_F(PeersTest, GridCellsMirrorAndSelectionAsksTheHandler) {
     EXPECT_EQ(table.currentColumn(), 5);
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[1], std::make_pair(7, 4));
+}
+
+// The box of the pixels of a cell that differ from the cell's background at its far corner.
+QRect InkOf(const QImage& image, const QRect& cell) {
+    const QColor background = image.pixelColor(cell.right() - 2, cell.bottom() - 2);
+    QRect ink;
+    for (int y = cell.top(); y < cell.bottom() - 1; ++y) {
+        for (int x = cell.left(); x < cell.right() - 1; ++x) {
+            if (image.pixelColor(x, y) != background) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+TEST_F(PeersTest, GridCellsAreDrawnByTheirKindAlone) {
+    window.ShowPage("tabClass");
+    auto& grid = window.Get<StringGrid>("sgClassTable");
+    grid.SetCell(1, 0, "Mon");
+    grid.SetCell(2, 3, "W");
+    grid.SetCellColour(2, 3, 0xFF0000); // kept with the cell, never drawn
+    grid.SetCellColour(0, 5, 0x00FF00);
+    ASSERT_TRUE(grid.SelectCell(4, 6));
+    auto& table = window.Widget<QTableWidget>("sgClassTable");
+    table.setFocus();
+    test::ProcessEvents();
+    const QImage image = table.viewport()->grab().toImage();
+    const auto cell = [&](int col, int row) {
+        return table.visualRect(table.model()->index(row, col));
+    };
+    const auto background = [&](int col, int row) {
+        const QRect r = cell(col, row);
+        return image.pixelColor(r.right() - 2, r.bottom() - 2);
+    };
+    const QPalette& palette = table.palette();
+    EXPECT_EQ(background(2, 3), palette.color(QPalette::Base));
+    EXPECT_EQ(background(3, 3), palette.color(QPalette::Base));
+    EXPECT_EQ(background(0, 5), palette.color(QPalette::Button));
+    EXPECT_EQ(background(5, 0), palette.color(QPalette::Button));
+    EXPECT_EQ(background(4, 6), palette.color(QPalette::Highlight));
+
+    // The text stands two pixels inside the cell's top left corner: its ink begins where the
+    // glyph's own box puts it from there.
+    const QFontMetrics metrics(table.font());
+    const QRect glyph = metrics.tightBoundingRect(QStringLiteral("W"));
+    const QRect ink = InkOf(image, cell(2, 3));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.left() - cell(2, 3).left(), 2 + glyph.left(), 1);
+    EXPECT_NEAR(ink.top() - cell(2, 3).top(), 2 + metrics.ascent() + glyph.top(), 1);
+}
+
+TEST_F(PeersTest, HeaderCellsOfTheGridCannotBeChosen) {
+    window.ShowPage("tabClass");
+    auto& grid = window.Get<StringGrid>("sgClassTable");
+    ASSERT_TRUE(grid.SelectCell(3, 2));
+    auto& table = window.Widget<QTableWidget>("sgClassTable");
+    test::ProcessEvents();
+    const auto click = [&](int col, int row) {
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
+                          table.visualRect(table.model()->index(row, col)).center());
+    };
+    for (const auto& [col, row] : {std::pair{0, 4}, std::pair{5, 0}, std::pair{0, 0}}) {
+        click(col, row);
+        EXPECT_EQ(grid.SelectedCol(), 3) << col << "," << row;
+        EXPECT_EQ(grid.SelectedRow(), 2) << col << "," << row;
+        EXPECT_EQ(table.currentColumn(), 3);
+        EXPECT_EQ(table.currentRow(), 2);
+        for (const QTableWidgetItem* item : table.selectedItems()) {
+            EXPECT_TRUE(item->column() > 0 && item->row() > 0);
+        }
+    }
+    click(5, 4);
+    EXPECT_EQ(grid.SelectedCol(), 5);
+    EXPECT_EQ(grid.SelectedRow(), 4);
 }
 
 } // namespace

@@ -109,9 +109,16 @@ void LayOutHiddenWindow(QWidget& window) {
 WindowBinder::WindowBinder(ControlSet& controls, QWidget& window, const TextCodec& codec,
                            BinderHooks hooks)
     : controls_(controls), window_(&window),
-      hooks_(std::move(hooks)), context_{codec, icons_, hooks_.activateInputMethod,
-                                         hooks_.setCurrentHint, hooks_.shortHint},
-      hints_(codec, {hooks_.setCurrentHint, hooks_.translateHint}) {}
+      hooks_(std::move(hooks)), context_{codec,
+                                         icons_,
+                                         hooks_.activateInputMethod,
+                                         hooks_.setCurrentHint,
+                                         hooks_.shortHint,
+                                         [this](const Control& control) {
+                                             accessible_.Refresh(control);
+                                         }},
+      hints_(codec, {hooks_.setCurrentHint, hooks_.translateHint}),
+      accessible_(codec, {hooks_.shortHint, hooks_.longHint}) {}
 
 WindowBinder::~WindowBinder() {
     for (Control* control : controls_.All()) {
@@ -126,6 +133,7 @@ std::vector<std::string> WindowBinder::Bind() {
     }
     bound_ = true;
     LayOutHiddenWindow(*window_);
+    accessible_.FindLabels(controls_);
     for (Control* control : controls_.All()) {
         std::string problem = dynamic_cast<PopupMenu*>(control) != nullptr ||
                                       dynamic_cast<MenuItem*>(control) != nullptr
@@ -137,6 +145,7 @@ std::vector<std::string> WindowBinder::Bind() {
     }
     AttachContextMenus();
     FollowAnchors();
+    accessible_.LinkLabels();
     return problems;
 }
 
@@ -202,6 +211,7 @@ std::string WindowBinder::BindControl(Control& control) {
     for (QWidget* shown : peer->Widgets()) {
         hints_.Register(*shown, control);
     }
+    accessible_.Register(control, peer->Widgets());
     widgetPeers_[control.Name()] = peer.get();
     control.AttachPeer(peer.get());
     peers_.push_back(std::move(peer));
@@ -265,6 +275,7 @@ void WindowBinder::RefreshHintTexts() {
             button->RefreshHintText();
         }
     }
+    accessible_.RefreshAll();
 }
 
 void WindowBinder::Flush() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/control.h"
+#include "ui/binder/accessible_texts.h"
 #include "ui/binder/hint_filter.h"
 #include "ui/icons/icon_library.h"
 #include "ui/peers/peer_context.h"
@@ -21,12 +22,14 @@ class PopupMenuPeer;
 class TextCodec;
 class WidgetPeer;
 
-// What the window model offers the binder: hint handling, input methods, button words.
+// What the window model offers the binder: hint handling, input methods, button words and the
+// long hint texts that describe the controls to assistive tools.
 struct BinderHooks {
     std::function<void(const std::string& hintKey)> setCurrentHint;
     std::function<std::string()> translateHint;
     std::function<void(const std::string& name)> activateInputMethod;
     std::function<std::string(const std::string& hintKey)> shortHint;
+    std::function<std::string(const std::string& hintKey)> longHint;
 };
 
 // Binds the kit controls of a window to the widgets of its layout: for every control the widget
@@ -53,7 +56,8 @@ public:
     WidgetPeer* PeerOf(const std::string& name) const;
     PopupMenuPeer* MenuOf(const std::string& name) const;
 
-    // The language texts have arrived: buttons that show their hint's words look again.
+    // The language texts have arrived: buttons that show their hint's words look again, and
+    // every widget's accessible name and description are read again.
     void RefreshHintTexts();
     // Brings deferred widget updates (tree items) up to date now.
     void Flush();
@@ -71,6 +75,7 @@ private:
     BinderHooks hooks_;
     PeerContext context_;
     HintFilter hints_;
+    AccessibleTexts accessible_;
     std::vector<std::unique_ptr<ControlPeer>> peers_;
     std::map<std::string, WidgetPeer*> widgetPeers_;
     std::map<std::string, PopupMenuPeer*> menus_;

@@ -1,6 +1,7 @@
 #include "ui/peers/button_peers.h"
 
 #include "kit/bars.h"
+#include "kit/static_controls.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -78,6 +79,21 @@ void ToolButtonPeer::MirrorLook() {
         widget_.setToolButtonStyle(iconOnly || text.isEmpty() ? Qt::ToolButtonIconOnly
                                                               : Qt::ToolButtonTextBesideIcon);
     }
+    Refit();
+}
+
+int ToolButtonPeer::FittingWidth() const {
+    const auto* tool = dynamic_cast<const ToolButton*>(&button_);
+    if (tool != nullptr && tool->IsSeparator()) {
+        return 0;
+    }
+    return widget_.sizeHint().width();
+}
+
+bool ToolButtonPeer::PushesRow() const {
+    const Control* parent = button_.Parent();
+    return dynamic_cast<const CoolBar*>(parent) != nullptr ||
+           dynamic_cast<const Panel*>(parent) != nullptr;
 }
 
 void ToolButtonPeer::MirrorDown() {
@@ -97,6 +113,7 @@ CheckBoxPeer::CheckBoxPeer(CheckBox& box, QCheckBox& widget, const PeerContext& 
 void CheckBoxPeer::Mirror(const ControlChange& change) {
     if (Affects(change, ControlProperty::Caption)) {
         widget_.setText(ToQt(box_.Caption()));
+        Refit();
     }
     if (Affects(change, ControlProperty::Checked)) {
         widget_.setChecked(box_.Checked());
@@ -116,10 +133,19 @@ RadioButtonPeer::RadioButtonPeer(RadioButton& radio, QRadioButton& widget,
 void RadioButtonPeer::Mirror(const ControlChange& change) {
     if (Affects(change, ControlProperty::Caption)) {
         widget_.setText(ToQt(radio_.Caption()));
+        Refit();
     }
     if (Affects(change, ControlProperty::Checked)) {
         widget_.setChecked(radio_.Checked());
     }
+}
+
+int CheckBoxPeer::FittingWidth() const {
+    return widget_.text().isEmpty() ? 0 : widget_.sizeHint().width();
+}
+
+int RadioButtonPeer::FittingWidth() const {
+    return widget_.text().isEmpty() ? 0 : widget_.sizeHint().width();
 }
 
 } // namespace zyntra

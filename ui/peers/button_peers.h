@@ -13,7 +13,7 @@ namespace zyntra {
 
 // Tool and speed buttons. A grouped button is checkable and shows its down state; a separator
 // is an inert gap with a line. Without a caption the button shows the short part of its hint
-// next to its picture.
+// next to its picture. The buttons of a bar keep their order when a text widens one of them.
 class ToolButtonPeer : public WidgetPeer {
 public:
     ToolButtonPeer(ButtonControl& button, QToolButton& widget, const PeerContext& context,
@@ -24,6 +24,8 @@ public:
 
 protected:
     void Mirror(const ControlChange& change) override;
+    int FittingWidth() const override;
+    bool PushesRow() const override;
 
 private:
     void MirrorLook();
@@ -41,6 +43,7 @@ public:
 
 protected:
     void Mirror(const ControlChange& change) override;
+    int FittingWidth() const override;
 
 private:
     CheckBox& box_;
@@ -54,6 +57,7 @@ public:
 
 protected:
     void Mirror(const ControlChange& change) override;
+    int FittingWidth() const override;
 
 private:
     RadioButton& radio_;

@@ -80,8 +80,11 @@ void ListViewPeer::SetUpTree() {
     tree_.header()->setSectionsClickable(true);
     tree_.header()->setSectionsMovable(false);
     tree_.viewport()->installEventFilter(this);
-    QObject::connect(tree_.header(), &QHeaderView::sectionClicked, this,
-                     [this](int column) { User([&] { list_.UserClickColumn(column); }); });
+    QObject::connect(tree_.header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        if (!tree_.header()->isSectionHidden(column)) {
+            User([&] { list_.UserClickColumn(column); });
+        }
+    });
     QObject::connect(tree_.selectionModel(), &QItemSelectionModel::selectionChanged, this,
                      [this] { SelectionChangedByUser(); });
     QObject::connect(tree_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
@@ -224,9 +227,13 @@ void ListViewPeer::MirrorColumns(int column) {
         if (column >= 0 && i != column) {
             continue;
         }
+        // A column of no width holds what the handlers read and the user never sees: it can
+        // neither be widened into view nor clicked.
         const int width = list_.Column(i).width;
-        header->setSectionHidden(i, width <= 0);
-        if (width > 0) {
+        const bool hidden = width <= 0;
+        header->setSectionHidden(i, hidden);
+        header->setSectionResizeMode(i, hidden ? QHeaderView::Fixed : QHeaderView::Interactive);
+        if (!hidden) {
             header->resizeSection(i, width);
         }
     }

@@ -5,6 +5,7 @@
 
 namespace zyntra {
 
+class Control;
 class IconLibrary;
 class TextCodec;
 
@@ -18,6 +19,8 @@ struct PeerContext {
     std::function<void(const std::string& hintKey)> setCurrentHint;
     // The short part of a hint key's language text: the words on a button without caption.
     std::function<std::string(const std::string& hintKey)> shortHint;
+    // A control's caption, hint or columns changed: what assistive tools read of it may too.
+    std::function<void(const Control& control)> textsChanged;
 };
 
 } // namespace zyntra

@@ -13,7 +13,12 @@ LabelPeer::LabelPeer(Label& label, QLabel& widget, const PeerContext& context)
 void LabelPeer::Mirror(const ControlChange& change) {
     if (change.property == ControlProperty::All || change.property == ControlProperty::Caption) {
         widget_.setText(ToQt(label_.Caption()));
+        Refit();
     }
+}
+
+int LabelPeer::FittingWidth() const {
+    return widget_.text().isEmpty() || widget_.wordWrap() ? 0 : widget_.sizeHint().width();
 }
 
 PanelPeer::PanelPeer(Panel& panel, QWidget& widget, const PeerContext& context)

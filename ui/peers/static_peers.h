@@ -14,6 +14,7 @@ public:
 
 protected:
     void Mirror(const ControlChange& change) override;
+    int FittingWidth() const override;
 
 private:
     Label& label_;

@@ -1,9 +1,45 @@
 #include "ui/peers/string_grid_peer.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace zyntra {
+namespace {
+
+constexpr int kTextInset = 2;
+
+// Every cell on the background the grid chooses for it: selected, fixed (the header cells, which
+// cannot be selected) or normal; the text at the cell's top left, inset by two pixels. A
+// colour kept with a cell does not show.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QPalette& palette = option.palette;
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        const bool fixed = !(index.flags() & Qt::ItemIsSelectable);
+        const QPalette::ColorRole background = selected ? QPalette::Highlight
+                                               : fixed  ? QPalette::Button
+                                                        : QPalette::Base;
+        const QPalette::ColorRole text = selected ? QPalette::HighlightedText
+                                         : fixed  ? QPalette::ButtonText
+                                                  : QPalette::Text;
+        painter->save();
+        painter->fillRect(option.rect, palette.brush(background));
+        painter->setPen(palette.color(text));
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(kTextInset, kTextInset, 0, 0),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 StringGridPeer::StringGridPeer(StringGrid& grid, QTableWidget& widget, const PeerContext& context)
     : WidgetPeer(grid, widget, context), grid_(grid), widget_(widget) {
@@ -15,6 +51,7 @@ StringGridPeer::StringGridPeer(StringGrid& grid, QTableWidget& widget, const Pee
     widget.setSelectionMode(QAbstractItemView::SingleSelection);
     widget.setSelectionBehavior(QAbstractItemView::SelectItems);
     widget.setWordWrap(false);
+    widget.setItemDelegate(new GridCellDelegate(&widget));
     QObject::connect(&widget, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
         if (!Mirroring() && row >= 0 && col >= 0) {
             changedThisClick_ = true;
@@ -90,19 +127,7 @@ void StringGridPeer::MirrorCell(int col, int row) {
     }
     const bool fixed = col < grid_.FixedCols() || row < grid_.FixedRows();
     item->setText(ToQt(grid_.Cell(col, row)));
-    item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
     item->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    const QPalette palette = widget_.palette();
-    if (fixed) {
-        item->setBackground(palette.button());
-        item->setForeground(palette.buttonText());
-    } else if (const auto colour = grid_.CellColour(col, row)) {
-        item->setBackground(QColor::fromRgb(static_cast<QRgb>(*colour)));
-        item->setForeground(palette.text());
-    } else {
-        item->setBackground(palette.base());
-        item->setForeground(palette.text());
-    }
 }
 
 void StringGridPeer::MirrorSelectedCell() {

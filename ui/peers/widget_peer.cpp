@@ -7,6 +7,8 @@
 #include <QFocusEvent>
 #include <QLayout>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 namespace zyntra {
 namespace {
@@ -35,6 +37,14 @@ QPoint ParentOffset(const QWidget& widget, const QWidget* origin) {
         return {};
     }
     return parent->mapTo(origin, QPoint(0, 0));
+}
+
+WidgetPeer* PeerOf(const Control& control) {
+    return dynamic_cast<WidgetPeer*>(control.Peer());
+}
+
+bool SameRow(const Bounds& a, const Bounds& b) {
+    return a.top < b.top + b.height && b.top < a.top + a.height;
 }
 
 } // namespace
@@ -80,11 +90,15 @@ void WidgetPeer::ControlChanged(Control&, const ControlChange& change) {
                                          ControlProperty::Bounds, ControlProperty::Focus}) {
             MirrorCommon(property);
         }
-        Mirror(change);
-        return;
+    } else {
+        MirrorCommon(change.property);
     }
-    MirrorCommon(change.property);
     Mirror(change);
+    if (context_.textsChanged &&
+        (Affects(change, ControlProperty::Caption) || Affects(change, ControlProperty::Hint) ||
+         Affects(change, ControlProperty::Columns))) {
+        context_.textsChanged(control_);
+    }
 }
 
 void WidgetPeer::MirrorCommon(ControlProperty property) {
@@ -98,7 +112,7 @@ void WidgetPeer::MirrorCommon(ControlProperty property) {
         }
         break;
     case ControlProperty::Bounds:
-        ApplyBounds();
+        Refit();
         break;
     case ControlProperty::Focus:
         ApplyFocus();
@@ -120,8 +134,77 @@ void WidgetPeer::ApplyBounds() {
     }
     const Bounds& b = control_.GetBounds();
     const QPoint offset = ParentOffset(*widget_, OriginWidget(control_));
-    widget_->setGeometry(b.left - offset.x(), b.top - offset.y(), b.width < 0 ? 0 : b.width,
-                         b.height < 0 ? 0 : b.height);
+    QRect wanted(b.left - offset.x(), b.top - offset.y(), b.width < 0 ? 0 : b.width,
+                 b.height < 0 ? 0 : b.height);
+    // A control of no width is meant to be out of sight.
+    if (wanted.width() > 0) {
+        wanted.setWidth(std::max(wanted.width(), FittingWidth()));
+    }
+    wanted.translate(RowShift(wanted), 0);
+    widget_->setGeometry(wanted);
+}
+
+// How far the row's earlier pushing widgets, widened for their texts, push this one.
+int WidgetPeer::RowShift(const QRect& wanted) const {
+    const Control* parent = control_.Parent();
+    if (!PushesRow() || parent == nullptr) {
+        return 0;
+    }
+    const Bounds& own = control_.GetBounds();
+    const WidgetPeer* before = nullptr;
+    for (const Control* sibling : parent->Children()) {
+        const WidgetPeer* peer = PeerOf(*sibling);
+        const Bounds& at = sibling->GetBounds();
+        if (sibling == &control_ || peer == nullptr || !peer->PushesRow() || !sibling->Visible() ||
+            peer->Widget() == nullptr ||
+            peer->Widget()->parentWidget() != widget_->parentWidget() || at.left >= own.left ||
+            !SameRow(at, own)) {
+            continue;
+        }
+        if (before == nullptr || at.left > before->GetControl().Left()) {
+            before = peer;
+        }
+    }
+    if (before == nullptr) {
+        return 0;
+    }
+    return std::max(0, before->Widget()->geometry().right() + 1 - wanted.left());
+}
+
+void WidgetPeer::Refit() {
+    if (widget_ == nullptr) {
+        return;
+    }
+    if (PushesRow()) {
+        PlaceRow();
+    } else {
+        ApplyBounds();
+    }
+}
+
+// Places the pushing widgets of the row from left to right, each after the one before.
+void WidgetPeer::PlaceRow() {
+    const Control* parent = control_.Parent();
+    if (parent == nullptr) {
+        ApplyBounds();
+        return;
+    }
+    std::vector<const Control*> row;
+    for (const Control* sibling : parent->Children()) {
+        const WidgetPeer* peer = PeerOf(*sibling);
+        if (peer != nullptr && peer->PushesRow() &&
+            SameRow(sibling->GetBounds(), control_.GetBounds())) {
+            row.push_back(sibling);
+        }
+    }
+    std::stable_sort(row.begin(), row.end(),
+                     [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
+    for (const Control* member : row) {
+        WidgetPeer* peer = PeerOf(*member);
+        if (peer->widget_ != nullptr) {
+            peer->ApplyBounds();
+        }
+    }
 }
 
 void WidgetPeer::ApplyFocus() {

@@ -21,7 +21,8 @@ inline bool Affects(const ControlChange& change, ControlProperty property) {
 // user's actions on the widget into the control's User... calls.
 //
 // Bounds: a widget placed by a Qt layout (or by its page control) tells the control where it
-// ended up; any other widget is placed where the control says.
+// ended up; any other widget is placed where the control says, but never narrower than its
+// text needs in the language shown (see FittingWidth).
 class WidgetPeer : public QObject, public ControlPeer {
 public:
     WidgetPeer(Control& control, QWidget& widget, const PeerContext& context);
@@ -40,6 +41,13 @@ protected:
     virtual bool MirrorsVisibility() const { return true; }
     // Whether the widget's geometry follows the control (else the control follows the widget).
     virtual bool PlacedByControl() const;
+    // The width the widget's text needs, 0 for none; a placed widget is widened to it.
+    virtual int FittingWidth() const { return 0; }
+    // Whether widening the widget moves the widgets after it on its row to the right, as the
+    // buttons of a bar do; other widgets grow into the room beside them.
+    virtual bool PushesRow() const { return false; }
+    // The text changed: the widget, and the row it pushes, take their places again.
+    void Refit();
 
     // True while this peer (or any) is writing into a widget: signals are echoes then.
     static bool Mirroring() { return mirrorDepth_ > 0; }
@@ -65,6 +73,8 @@ protected:
 private:
     void MirrorCommon(ControlProperty property);
     void ApplyBounds();
+    void PlaceRow();
+    int RowShift(const QRect& wanted) const;
     void ApplyFocus();
 
     Control& control_;

@@ -18,16 +18,30 @@ void FillNumbers(QComboBox& combo, int first, int last, int step) {
     }
 }
 
+// What the window system's frame adds to the dialog's size: its own frame once it has been
+// shown, before that the frame of the window it belongs to, which the same window manager draws.
+QSize FrameExtra(const QWidget& dialog) {
+    QSize extra = dialog.frameGeometry().size() - dialog.size();
+    if (extra == QSize(0, 0) && dialog.parentWidget() != nullptr) {
+        const QWidget* owner = dialog.parentWidget()->window();
+        extra = owner->frameGeometry().size() - owner->size();
+    }
+    return extra.expandedTo(QSize(0, 0));
+}
+
 } // namespace
 
+// move() places the frame, so the frame is what is centred.
 void CentreOnScreen(QWidget& dialog) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = dialog.parentWidget() != nullptr ? dialog.parentWidget()->screen()
+                                                             : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
     const QRect area = screen->geometry();
-    dialog.move(area.x() + (area.width() - dialog.width()) / 2,
-                area.y() + (area.height() - dialog.height()) / 2);
+    const QSize outer = dialog.size() + FrameExtra(dialog);
+    dialog.move(area.x() + (area.width() - outer.width()) / 2,
+                area.y() + (area.height() - outer.height()) / 2);
 }
 
 TPasswordDlg::TPasswordDlg(QWidget* parent)

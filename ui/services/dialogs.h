@@ -61,7 +61,7 @@ private:
     std::unique_ptr<Ui::TSetTime24HDlg> ui_;
 };
 
-// Centres a dialog on the screen it will show on.
+// Centres a dialog, frame included, on the screen of the window it belongs to.
 void CentreOnScreen(QWidget& dialog);
 
 } // namespace zyntra

@@ -6,6 +6,8 @@
 #include "ui_set_time24h_dialog.h"
 #include "ui_set_time_dialog.h"
 
+#include <QRegularExpression>
+
 namespace zyntra {
 namespace {
 
@@ -16,6 +18,15 @@ template <class Dialog> Dialog& Made(QPointer<Dialog>& dialog, QWidget* owner) {
     return *dialog;
 }
 
+// The lists of a time ("cbStartHour", "cbStartMinute" ...) are read out under the label of
+// their row.
+void NameTimeLists(QDialog& dialog, const QString& prefix, const QString& name) {
+    const QRegularExpression row(QLatin1Char('^') + prefix);
+    for (QComboBox* list : dialog.findChildren<QComboBox*>(row)) {
+        list->setAccessibleName(name);
+    }
+}
+
 void SetTimeTexts(const TextCodec& codec, QDialog& dialog, const TimeDialogTexts& texts,
                   QLabel& start, QLabel& end, QPushButton& ok, QPushButton& cancel) {
     dialog.setWindowTitle(codec.ToQString(texts.caption));
@@ -23,6 +34,8 @@ void SetTimeTexts(const TextCodec& codec, QDialog& dialog, const TimeDialogTexts
     end.setText(codec.ToQString(texts.endLabel));
     ok.setText(codec.ToQString(texts.okText));
     cancel.setText(codec.ToQString(texts.cancelText));
+    NameTimeLists(dialog, QStringLiteral("cbStart"), start.text());
+    NameTimeLists(dialog, QStringLiteral("cbEnd"), end.text());
 }
 
 } // namespace
@@ -67,6 +80,7 @@ std::optional<std::string> QtDialogServices::Run(const DialogTexts& texts) {
     Ui::TPasswordDlg& form = dialog.Form();
     dialog.setWindowTitle(codec_.ToQString(texts.caption));
     form.lblPrompt->setText(codec_.ToQString(texts.prompt));
+    form.edtPassword->setAccessibleName(form.lblPrompt->text());
     form.btnOK->setText(codec_.ToQString(texts.okText));
     form.btnCancel->setText(codec_.ToQString(texts.cancelText));
     form.edtPassword->clear();
@@ -83,6 +97,7 @@ std::optional<int> QtDialogServices::Run(const DialogTexts& texts,
     Ui::TSelectIMEDlg& form = dialog.Form();
     dialog.setWindowTitle(codec_.ToQString(texts.caption));
     form.lblPrompt->setText(codec_.ToQString(texts.prompt));
+    form.lbInputMethods->setAccessibleName(form.lblPrompt->text());
     form.btnOK->setText(codec_.ToQString(texts.okText));
     form.btnCancel->setText(codec_.ToQString(texts.cancelText));
     form.lbInputMethods->clear();

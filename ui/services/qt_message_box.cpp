@@ -1,10 +1,29 @@
 #include "ui/services/qt_message_box.h"
 
+#include "texts/lang_text.h"
 #include "ui/text_codec.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace zyntra {
+namespace {
+
+// The language file's word for a standard button; Qt's own (translated) word until the file is
+// open or where the file has none.
+void SetButtonText(QMessageBox& box, QMessageBox::StandardButton which, const char* key,
+                   const TextCodec& codec) {
+    QAbstractButton* button = box.button(which);
+    if (button == nullptr || !LanguageFileOpen()) {
+        return;
+    }
+    const QString text = codec.ToQString(LangText(key));
+    if (!text.isEmpty()) {
+        button->setText(text);
+    }
+}
+
+} // namespace
 
 QtMessageBox::QtMessageBox(const TextCodec& codec, std::string title)
     : codec_(codec), title_(codec.ToQString(title)) {}
@@ -16,6 +35,8 @@ bool QtMessageBox::ShowBox(QWidget* owner, const QString& caption, const std::st
     box.setObjectName(withCancel ? QStringLiteral("QuestionBox") : QStringLiteral("MessageBox"));
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    SetButtonText(box, QMessageBox::Ok, "SM_OK", codec_);
+    SetButtonText(box, QMessageBox::Cancel, "SM_CANCEL", codec_);
     return box.exec() == QMessageBox::Ok;
 }
 

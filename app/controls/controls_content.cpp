@@ -29,6 +29,7 @@ struct PaneLayout {
     const char* panel;
     const char* bar;
     const char* tree;
+    const char* treeHint;
     const char* splitter;
     const char* list;
     const char* listHint;
@@ -40,6 +41,7 @@ const PaneLayout kComputerPane{
     "pnlFileTop",
     "clbCompBar",
     "tvCompTreeView",
+    "RC_TV_COMP_HINT",
     "splCompTree",
     "lvCompListView",
     "RC_COMPLISTVIEW_HINT",
@@ -58,6 +60,7 @@ const PaneLayout kDevicePane{
     "pnlFileBottom",
     "clbDictBar",
     "tvDictTreeView",
+    "RC_TV_DICT_HINT",
     "splDictTree",
     "lvDictListView",
     "RC_DICTLISTVIEW_HINT",
@@ -113,7 +116,7 @@ void CreateFileList(ControlSet& controls, Panel& pane, const PaneLayout& side) {
 void CreatePane(ControlSet& controls, TabSheet& page, const PaneLayout& side) {
     auto& pane = AddPlaced<Panel>(controls, side.panel, page);
     CreatePaneBar(controls, pane, side);
-    AddPlaced<TreeView>(controls, side.tree, pane);
+    AddPlaced<TreeView>(controls, side.tree, pane).SetHint(side.treeHint);
     AddPlaced<Splitter>(controls, side.splitter, pane);
     CreateFileList(controls, pane, side);
 }

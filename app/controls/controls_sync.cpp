@@ -12,6 +12,7 @@ constexpr int kModeCount = 3;
 
 void CreateDataSelection(ControlSet& controls, TabSheet& page) {
     auto& list = AddPlaced<CheckList>(controls, "clbSyncData", page);
+    list.SetHint("RC_CLB_SYNCDATA_HINT");
     for (int item = 0; item < kDataKinds; ++item) {
         list.AddItem({});
     }

@@ -198,14 +198,18 @@ TEST_F(BinderTest, WidgetsAreNamedAndDescribedForAssistiveTools) {
     EXPECT_EQ(window.Widget<QWidget>("sbSync").accessibleDescription(),
               QStringLiteral("l:RC_OTHER_HINT"));
 
-    // A list is named by its first column the user sees, in both of its views.
+    // A list is named by its first column when it shows, in both of its views; a list whose
+    // first column is hidden by its hint's words.
     auto& list = window.Get<ListView>("lvAddrList");
     list.SetColumnCaption(0, "Id");
     list.SetColumnCaption(1, "Lock");
-    EXPECT_EQ(window.Widget<QWidget>("lvAddrList").accessibleName(), QStringLiteral("Lock"));
+    EXPECT_EQ(window.Widget<QWidget>("lvAddrList").accessibleName(),
+              QStringLiteral("w:RC_LV_ADDR_HINT"));
+    list.SetColumnWidth(0, 40);
+    EXPECT_EQ(window.Widget<QWidget>("lvAddrList").accessibleName(), QStringLiteral("Id"));
     const auto* items = window.widget.findChild<QWidget*>("lvAddrListItems");
     ASSERT_NE(items, nullptr);
-    EXPECT_EQ(items->accessibleName(), QStringLiteral("Lock"));
+    EXPECT_EQ(items->accessibleName(), QStringLiteral("Id"));
     // A grid has no label: its hint's words name it.
     EXPECT_EQ(window.Widget<QWidget>("sgClassTable").accessibleName(),
               QStringLiteral("w:RC_SG_CLASS_HINT"));

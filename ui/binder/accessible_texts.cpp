@@ -46,13 +46,13 @@ QString WithoutColon(QString caption) {
     return caption.remove(colon);
 }
 
-std::string FirstShownColumn(const ListView& list) {
-    for (int i = 0; i < list.ColumnCount(); ++i) {
-        if (list.Column(i).width > 0 && !list.Column(i).caption.empty()) {
-            return list.Column(i).caption;
-        }
+// A list whose first column shows is named by it ("Name" of a file list); the editors' lists
+// hide it, and their hints name them better than their first shown column would ("Lock").
+std::string ShownFirstColumn(const ListView& list) {
+    if (list.ColumnCount() == 0 || list.Column(0).width <= 0) {
+        return {};
     }
-    return {};
+    return list.Column(0).caption;
 }
 
 } // namespace
@@ -97,7 +97,7 @@ QString AccessibleTexts::HintPart(const Control& control, bool longPart) const {
 
 QString AccessibleTexts::NameOf(const Control& control) const {
     if (const auto* list = dynamic_cast<const ListView*>(&control)) {
-        if (std::string column = FirstShownColumn(*list); !column.empty()) {
+        if (std::string column = ShownFirstColumn(*list); !column.empty()) {
             return codec_.ToQString(column);
         }
     }

@@ -1,10 +1,13 @@
 #include "ui/application.h"
 
+#include "ui/peers/button_peers.h"
 #include "ui/peers/user_action.h"
 
 namespace zyntra {
 
-ZyntraApplication::ZyntraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ZyntraApplication::ZyntraApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InstallRadioButtonAccessible();
+}
 
 bool ZyntraApplication::notify(QObject* receiver, QEvent* event) {
     try {

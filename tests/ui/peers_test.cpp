@@ -1,5 +1,6 @@
 #include "tests/ui/bound_window.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -62,6 +63,19 @@ TEST_F(PeersTest, RadioButtonsFollowTheKitGroup) {
     // Clicking the checked one again keeps it checked, as a radio button does.
     window.Widget<QRadioButton>("rbToDoType2").click();
     EXPECT_TRUE(window.Widget<QRadioButton>("rbToDoType2").isChecked());
+
+    // A type the kit knows no button for checks none, and assistive tools still hear radio
+    // buttons that say whether they are checked.
+    second.SetChecked(false);
+    EXPECT_FALSE(window.Widget<QRadioButton>("rbToDoType2").isChecked());
+    QAccessibleInterface* radio =
+        QAccessible::queryAccessibleInterface(&window.Widget<QRadioButton>("rbToDoType1"));
+    ASSERT_NE(radio, nullptr);
+    EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+    EXPECT_FALSE(radio->state().checked);
+    radio->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(first.Checked());
+    EXPECT_TRUE(radio->state().checked);
 }
 
 TEST_F(PeersTest, EditFieldsLimitTheUserButNotTheCode) {

@@ -1,5 +1,7 @@
 #include "tests/ui/qt_test_app.h"
 
+#include "ui/peers/button_peers.h"
+
 #include <QApplication>
 #include <cstdlib>
 #include <memory>
@@ -29,6 +31,7 @@ void EnsureQtApplication() {
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     application = std::make_unique<QApplication>(argc, argv);
+    InstallRadioButtonAccessible();
 }
 
 void ProcessEvents(int rounds) {

@@ -3,6 +3,7 @@
 #include "kit/bars.h"
 #include "kit/static_controls.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QPainter>
 #include <QRadioButton>
@@ -118,6 +119,65 @@ void CheckBoxPeer::Mirror(const ControlChange& change) {
     if (Affects(change, ControlProperty::Checked)) {
         widget_.setChecked(box_.Checked());
     }
+}
+
+namespace {
+
+// Qt tells assistive tools that a radio button which is not auto-exclusive is a check box. The
+// kit keeps each group exclusive itself (a to-do entry of an unknown type checks none of its
+// buttons, which Qt's own exclusivity would not allow), so the widgets are not auto-exclusive
+// and this interface says what they are.
+class RadioButtonAccessible : public QAccessibleWidget {
+public:
+    explicit RadioButtonAccessible(QRadioButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            text = Button()->text().remove(QLatin1Char('&'));
+        }
+        return text;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && Button()->isEnabled()) {
+            Button()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* RadioButtonAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QRadioButton") && object != nullptr && object->isWidgetType()) {
+        return new RadioButtonAccessible(static_cast<QRadioButton*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void InstallRadioButtonAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(RadioButtonAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
 }
 
 RadioButtonPeer::RadioButtonPeer(RadioButton& radio, QRadioButton& widget,

@@ -50,6 +50,11 @@ private:
     QCheckBox& widget_;
 };
 
+// Lets assistive tools know the radio buttons as radio buttons although Qt's own exclusivity is
+// off. Runs once the application object exists (which installs Qt's own factories, asked after
+// this one) and before any widget is made: Qt keeps the first interface it made for a widget.
+void InstallRadioButtonAccessible();
+
 // The kit decides which button of a group is checked; Qt's own exclusivity is off.
 class RadioButtonPeer : public WidgetPeer {
 public:

@@ -11,9 +11,6 @@
 namespace zyntra {
 namespace {
 
-// The window's caption, which the time dialog shows as its own.
-constexpr const char kDialogCaption[] = "Zyntra";
-
 struct CellTextField {
     const char* control;
     std::string CLASSTABLE::*member;
@@ -37,11 +34,6 @@ constexpr std::uint32_t kClearedColour = 0xFFFFFF;
 void ShowTime(TimePicker& field, int hour, int minute, const Clock& clock) {
     if (!field.SetTime({hour, minute, 0}))
         field.SetTime(clock.Now().time);
-}
-
-TimeDialogTexts ClassTimeDialogTexts() {
-    return {kDialogCaption, LangText("SM_SET_STIME"), LangText("SM_SET_ETIME"), LangText("SM_OK"),
-            LangText("SM_CANCEL")};
 }
 
 } // namespace
@@ -216,7 +208,7 @@ void ClassTablePage::tbClassPasteClick() {
 void ClassTablePage::sbClassSetTimeClick() {
     ClassTime& period = services_.lists.classTimes[static_cast<std::size_t>(current_.period)];
     const std::optional<ClockTimeRange> chosen =
-        services_.ui.classTimeDialog.Run(ClassTimeDialogTexts(), WorkingClockTimes(period));
+        services_.ui.classTimeDialog.Run(SetTimeDialogTexts(), WorkingClockTimes(period));
     if (!chosen)
         return;
     const ClassTime times = ClassTimeFromClock(*chosen);

@@ -10,6 +10,11 @@ bool ProtectedRecordsHidden(const DeviceLink& devices) {
     return devices.CurrentDevice().Locked() && !devices.UnlockedView();
 }
 
+TimeDialogTexts SetTimeDialogTexts() {
+    return {kEditorDialogCaption, LangText("SM_SET_STIME"), LangText("SM_SET_ETIME"),
+            LangText("SM_OK"), LangText("SM_CANCEL")};
+}
+
 void ShowEditorMessage(const EditorServices& services, const char* key) {
     services.ui.messages.Show(LangText(key));
 }

@@ -34,6 +34,12 @@ struct EditorServices {
     std::function<int()> pageScroll;
 };
 
+// The caption of the editors' dialogs and questions: the main window's.
+inline constexpr const char kEditorDialogCaption[] = "Zyntra";
+
+// The texts of the two set-time dialogs (the schedule's and the timetable's).
+TimeDialogTexts SetTimeDialogTexts();
+
 // Whether the current device is password-locked and the protected records are not shown:
 // the address book then masks its locked records, the schedule and to-do pages every record.
 bool ProtectedRecordsHidden(const DeviceLink& devices);

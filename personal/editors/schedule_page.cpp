@@ -10,9 +10,6 @@
 namespace zyntra {
 namespace {
 
-// The time dialog is captioned like the main window.
-constexpr const char kDialogCaption[] = "Zyntra";
-
 constexpr int kColumnCount = 6;
 constexpr int kSortByDate = 1;
 
@@ -29,11 +26,6 @@ bool Earlier(const HourMinute& a, const HourMinute& b) {
 // make a start look later than an end that shows the same time.
 HourMinute ShownParts(const TimePicker& field) {
     return {field.Time().hour, field.Time().minute};
-}
-
-TimeDialogTexts SetTimeDialogTexts() {
-    return {kDialogCaption, LangText("SM_SET_STIME"), LangText("SM_SET_ETIME"), LangText("SM_OK"),
-            LangText("SM_CANCEL")};
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "device/device_link.h"
 #include "kit/controls.h"
+#include "personal/editors/editor_services.h"
 #include "texts/lang_text.h"
 
 namespace zyntra {
@@ -125,7 +126,7 @@ bool SyncPage::OfferBackupOnClose() {
         return false;
     if (!engine_.Lists().AnyRecords())
         return true;
-    if (ui_.question.AskCaptioned("Zyntra", LangText("SM_NeedToExportData")))
+    if (ui_.question.AskCaptioned(kEditorDialogCaption, LangText("SM_NeedToExportData")))
         sbBackupClick();
     return true;
 }

@@ -2,6 +2,7 @@
 #include "app/main_window_state.h"
 #include "kit/controls.h"
 #include "personal/personal_engine.h"
+#include "personal/record_kind.h"
 #include "texts/lang_text.h"
 
 #include <initializer_list>
@@ -92,10 +93,9 @@ void ApplyPageTexts(ControlSet& c) {
 
 void ApplySyncPageTexts(ControlSet& c) {
     CheckList& kinds = c.Get<CheckList>("clbSyncData");
-    const char* kindKeys[] = {"RC_TAB_ADDRESSBOOK", "RC_TAB_SCHEDULE", "RC_TAB_PLANS",
-                              "RC_TAB_CLASSSCHEDULE", "RC_TAB_USERDICT"};
-    for (int i = 0; i < 5; ++i)
-        kinds.SetItemCaption(i, LangText(kindKeys[i]));
+    // Both user dictionaries share the last item.
+    for (RecordKind kind : kAllRecordKinds)
+        kinds.SetItemCaption(SelectionItemOf(kind), LangText(KindCaptionKey(kind)));
     Captions(c, {{"rgSync", "RC_RG_SYNC_TITLE"},
                  {"rbSync1", "RC_RG_SYNC_RADIO1"},
                  {"rbSync2", "RC_RG_SYNC_RADIO2"},

@@ -22,6 +22,9 @@ using FileList = std::vector<FILE_TYPE>;
 class FileLists {
 public:
     FileLists();
+    // The scan context points into the object itself until a device record is given.
+    FileLists(const FileLists&) = delete;
+    FileLists& operator=(const FileLists&) = delete;
 
     // E-books are listed only when made for this record's content codes, on both sides, so the
     // record must outlive the scans; their titles are shown in the charset of the language.
@@ -36,7 +39,8 @@ public:
     // Appends the files of folder that the filter admits to the lists of the side, each to its
     // category's list, in the order the folder yields them. Hidden entries (names starting
     // with '.') are skipped; with recursive, subfolders are scanned where they are met. A
-    // folder that cannot be read adds nothing.
+    // folder that cannot be read adds nothing, and so does an empty folder text, which would
+    // otherwise name the file system's root.
     void ScanFolder(const std::string& folder, std::string_view filter, Side side, bool recursive);
 
     void ResetFileList(Side side, ContentCategory category);

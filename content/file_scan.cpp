@@ -95,6 +95,8 @@ struct FileLists::ScanState {
 
 void FileLists::ScanFolder(const std::string& folder, std::string_view filter, Side side,
                            bool recursive) {
+    if (folder.empty())
+        return;
     ScanState scan{side, filter, "", CharsetConverter(InterfaceCharset(systemLanguage_), "UTF-8")};
     if (side == Side::Device)
         scan.realRoot = RealPath(folder);

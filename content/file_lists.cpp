@@ -1,5 +1,7 @@
 #include "content/file_lists.h"
 
+#include "platform/open_with.h"
+
 #include <algorithm>
 #include <charconv>
 #include <numeric>
@@ -82,6 +84,23 @@ ListRow FileLists::FillRow(Side side, int row) const {
     if (row < 0 || static_cast<std::size_t>(row) >= list.size())
         return {};
     return ContentRow(list[static_cast<std::size_t>(row)], currentCategory_);
+}
+
+int FileLists::OpenFileEntries(Side side, const std::vector<int>& rows) const {
+    return OpenFileEntries(side, rows, DefaultOpener());
+}
+
+int FileLists::OpenFileEntries(Side side, const std::vector<int>& rows,
+                               const std::string& opener) const {
+    if (currentCategory_ == ContentCategory::Ebook)
+        return 0;
+    const FileList& list = CurrentList(side);
+    int started = 0;
+    for (int row : rows)
+        if (row >= 0 && static_cast<std::size_t>(row) < list.size() &&
+            OpenWithDefaultProgram(list[static_cast<std::size_t>(row)].fullPath, opener))
+            ++started;
+    return started;
 }
 
 bool FileLists::SortToggle(Side side, int column) const {

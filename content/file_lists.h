@@ -54,6 +54,12 @@ public:
     // The row of the current category's list, or an empty row (image -1) outside it.
     ListRow FillRow(Side side, int row) const;
 
+    // Opens the files of these rows of the current list with the desktop's program for their
+    // type, in the order given; e-books are never opened and rows outside the list are passed
+    // over. Returns how many openers were started.
+    int OpenFileEntries(Side side, const std::vector<int>& rows) const;
+    int OpenFileEntries(Side side, const std::vector<int>& rows, const std::string& opener) const;
+
     // Flips the column's direction flag and sorts the current list by what the column shows:
     // descending when the flag is now set. A hidden column keeps the order.
     void SortFileList(Side side, int column);

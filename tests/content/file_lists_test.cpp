@@ -1,8 +1,12 @@
 #include "content/file_lists.h"
 #include "tests/support/temp_dir.h"
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <thread>
 
 namespace zyntra {
 namespace {
@@ -126,6 +130,34 @@ TEST_F(ContentLists, MarkColumnSortsByItsShownText) {
     EXPECT_EQ(Column(Side::Computer, 0)[0], "b.mp3");
     lists.SortFileList(Side::Computer, 6);
     EXPECT_EQ(Column(Side::Computer, 6)[2], "*");
+}
+
+TEST_F(ContentLists, OpeningStartsTheOpenerPerFileButNeverForBooks) {
+    TempDir tools;
+    std::string record = tools.Path() + "record";
+    std::string opener = tools.Path() + "opener";
+    WriteFile(opener, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record + "'\n");
+    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+    for (std::string name : {"a.jpg", "b.png", "c.bmp"})
+        WriteFile(dir.Path() + name, "x");
+    WriteFile(dir.Path() + "book.dbk", std::string("VELLMAR EBOOK") + std::string(1011, '\0'));
+    Scan();
+    ASSERT_EQ(lists.List(Side::Computer, ContentCategory::Ebook).size(), 1u);
+    EXPECT_EQ(lists.OpenFileEntries(Side::Computer, {0}, opener), 0);
+
+    lists.SetCurrentCategory(ContentCategory::EAlbum);
+    EXPECT_EQ(lists.OpenFileEntries(Side::Computer, {0, 1, 2, 3}, opener), 3);
+    std::vector<std::string> opened;
+    for (int i = 0; i < 500 && opened.size() < 3; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::istringstream lines(test::ReadFile(record));
+        opened.clear();
+        for (std::string line; std::getline(lines, line);)
+            opened.push_back(line);
+    }
+    std::sort(opened.begin(), opened.end());
+    EXPECT_EQ(opened, (std::vector<std::string>{dir.Path() + "a.jpg", dir.Path() + "b.png",
+                                                dir.Path() + "c.bmp"}));
 }
 
 TEST(ContentColumns, CaptionsAndWidthsPerCategory) {

@@ -3,7 +3,6 @@
 #include "storage/text_conv.h"
 #include "texts/charset_converter.h"
 
-#include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>

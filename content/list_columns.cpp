@@ -10,8 +10,8 @@ namespace {
 
 using F = ColumnField;
 
-constexpr ColumnSpec kFileNameColumn{F::FileName, "SC_LISTVIEW_COL0", 0};
-constexpr ColumnSpec kHiddenColumn{F::Hidden, "", 0};
+constexpr ColumnLayout kFileNameColumn{F::FileName, "SC_LISTVIEW_COL0", 0};
+constexpr ColumnLayout kHiddenColumn{F::Hidden, "", 0};
 
 constexpr ColumnTable kEbookColumns{{
     kFileNameColumn,
@@ -83,9 +83,9 @@ void ApplyContentColumns(ListView& view, ContentCategory category) {
         view.SetColumnCount(kContentColumnCount);
     view.SetColumnCaption(0, LangText(columns[0].captionKey));
     for (int i = 1; i < kContentColumnCount; ++i) {
-        const ColumnSpec& spec = columns[static_cast<std::size_t>(i)];
-        std::string caption = spec.field == F::Hidden ? "" : LangText(spec.captionKey);
-        view.SetColumn(i, std::move(caption), spec.width);
+        const ColumnLayout& layout = columns[static_cast<std::size_t>(i)];
+        std::string caption = layout.field == F::Hidden ? "" : LangText(layout.captionKey);
+        view.SetColumn(i, std::move(caption), layout.width);
     }
 }
 

@@ -27,7 +27,7 @@ enum class ColumnField {
     CompanionMark,
 };
 
-struct ColumnSpec {
+struct ColumnLayout {
     ColumnField field;
     // Language key of the caption; "" for a hidden column.
     const char* captionKey;
@@ -35,7 +35,7 @@ struct ColumnSpec {
     int width;
 };
 
-using ColumnTable = std::array<ColumnSpec, kContentColumnCount>;
+using ColumnTable = std::array<ColumnLayout, kContentColumnCount>;
 
 const ColumnTable& ColumnsOf(ContentCategory category);
 

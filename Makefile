@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 
 DEMO_DIR := $(abspath $(BUILD_DIR))/demo
 
-.PHONY: all configure deps test test-sanitize run demo demo-reset clean
+.PHONY: all configure deps test test-sanitize bench run demo demo-reset clean
 
 all: configure
 	cmake --build $(BUILD_DIR)
@@ -24,6 +24,11 @@ test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# Timings beside their comparison tools, measured in the same run; not part of `make test`.
+bench: configure
+	cmake --build $(BUILD_DIR) --target zyntra_bench_scan
+	$(BUILD_DIR)/bench/zyntra_bench_scan
 
 # The demo device stays between runs, like a real one; `make demo-reset` makes it anew.
 demo: all

@@ -92,13 +92,20 @@ int FileLists::OpenFileEntries(Side side, const std::vector<int>& rows) const {
 
 int FileLists::OpenFileEntries(Side side, const std::vector<int>& rows,
                                const std::string& opener) const {
+    return OpenFileEntries(side, rows, [&opener](const std::string& path) {
+        return OpenWithDefaultProgram(path, opener);
+    });
+}
+
+int FileLists::OpenFileEntries(Side side, const std::vector<int>& rows,
+                               const std::function<bool(const std::string&)>& open) const {
     if (currentCategory_ == ContentCategory::Ebook)
         return 0;
     const FileList& list = CurrentList(side);
     int started = 0;
     for (int row : rows)
         if (row >= 0 && static_cast<std::size_t>(row) < list.size() &&
-            OpenWithDefaultProgram(list[static_cast<std::size_t>(row)].fullPath, opener))
+            open(list[static_cast<std::size_t>(row)].fullPath))
             ++started;
     return started;
 }

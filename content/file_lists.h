@@ -7,6 +7,7 @@
 #include "kit/list_view.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,9 @@ public:
     // over. Returns how many openers were started.
     int OpenFileEntries(Side side, const std::vector<int>& rows) const;
     int OpenFileEntries(Side side, const std::vector<int>& rows, const std::string& opener) const;
+    // The same with the opening handed to open, which says whether it started.
+    int OpenFileEntries(Side side, const std::vector<int>& rows,
+                        const std::function<bool(const std::string&)>& open) const;
 
     // Flips the column's direction flag and sorts the current list by what the column shows:
     // descending when the flag is now set. A hidden column keeps the order.

@@ -147,8 +147,10 @@ std::string ComputerBrowser::NodePath(int node) {
     switch (KindOf(node)) {
     case NodeKind::None:
         return "";
-    case NodeKind::Desktop:
-        return folders_.DesktopPath() + "/";
+    case NodeKind::Desktop: {
+        std::string desktop = folders_.DesktopPath();
+        return desktop.empty() ? desktop : desktop + "/"; // never the file system's root
+    }
     case NodeKind::Personal:
         return folders_.HomePath();
     case NodeKind::Computer: {

@@ -3,6 +3,7 @@
 #include "content/file_lists.h"
 #include "kit/buttons.h"
 #include "kit/control_set.h"
+#include "kit/form.h"
 #include "kit/list_view.h"
 #include "kit/popup_menu.h"
 #include "kit/tree_view.h"
@@ -81,7 +82,10 @@ protected:
     MemorySpecialFolders folders;
     MemoryVolumes volumes;
     struct Window {
-        Window() { CreateMainWindowControls(controls); }
+        Window() {
+            CreateMainWindowControls(controls);
+            controls.Get<Form>("dfmMain").SetVisible(true); // the user reaches the tree
+        }
         ControlSet controls;
     } window;
     ControlSet& controls = window.controls;
@@ -94,13 +98,14 @@ TEST_F(ComputerBrowserTest, TreeShowsDesktopHomeDrivesAndDesktopFolders) {
     browser.BuildComputerTree();
     TreeView& tree = Tree();
 
-    ASSERT_EQ(tree.Children(-1), std::vector<int>{0});
+    ASSERT_TRUE(tree.IsTopLevel(0));
+    EXPECT_EQ(tree.SubtreeEnd(0), tree.NodeCount()); // the desktop is the only top node
     EXPECT_EQ(tree.Node(0).caption, "Desktop");
     EXPECT_EQ(tree.Node(0).imageIndex, static_cast<int>(TreeIcon::Desktop));
     EXPECT_EQ(Captions(0), (std::vector<std::string>{"user", "Computer", "Projects"}));
 
     // The home folder's visible subfolders are there from the start.
-    EXPECT_EQ(Captions(Personal()), (std::vector<std::string>{"Documents", "Music"}));
+    EXPECT_EQ(Captions(Personal()), (std::vector<std::string>{"Desktop", "Documents", "Music"}));
     EXPECT_EQ(Captions(Child(Personal(), "Music")), std::vector<std::string>{kPlaceholderCaption});
     EXPECT_EQ(tree.ChildCount(Child(Personal(), "Documents")), 0);
 

@@ -14,6 +14,9 @@ public:
 
     virtual std::string DesktopPath() const = 0;
     virtual std::string PersonalPath() const = 0;
+    // The user's own folder, the one that holds the documents, music, pictures, videos and
+    // downloads folders: where a user starts looking for their files.
+    virtual std::string HomePath() const = 0;
 
     // The desktop's real sub-folders by name, sorted; launcher files and
     // hidden entries are not folders of the desktop.
@@ -37,6 +40,7 @@ public:
 
     std::string DesktopPath() const override;
     std::string PersonalPath() const override;
+    std::string HomePath() const override { return home_; }
 
 private:
     std::string UserDir(std::string_view key, std::string_view fallback) const;
@@ -45,18 +49,21 @@ private:
     std::string configHome_;
 };
 
-// Fixed paths for tests; the desktop's folders are still read from disk.
+// Fixed paths for tests; the desktop's folders are still read from disk. Without a home
+// folder of its own, the personal folder stands for it.
 class MemorySpecialFolders : public SpecialFolders {
 public:
-    MemorySpecialFolders(std::string desktop, std::string personal)
-        : desktop_(std::move(desktop)), personal_(std::move(personal)) {}
+    MemorySpecialFolders(std::string desktop, std::string personal, std::string home = {})
+        : desktop_(std::move(desktop)), personal_(std::move(personal)), home_(std::move(home)) {}
 
     std::string DesktopPath() const override { return desktop_; }
     std::string PersonalPath() const override { return personal_; }
+    std::string HomePath() const override { return home_.empty() ? personal_ : home_; }
 
 private:
     std::string desktop_;
     std::string personal_;
+    std::string home_;
 };
 
 // The value of KEY (such as "XDG_DESKTOP_DIR") in a user-dirs.dirs text,

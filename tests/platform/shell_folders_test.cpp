@@ -32,6 +32,7 @@ TEST(SpecialFoldersTest, UserDirsFileWinsOverTheDefaults) {
     EXPECT_EQ(folders->DesktopPath(), base + "/桌面");
     EXPECT_EQ(folders->DesktopCaption(), "桌面");
     EXPECT_EQ(folders->PersonalPath(), "/data/My \"Docs\"");
+    EXPECT_EQ(folders->HomePath(), base); // the user-dirs file never moves the home folder
     EXPECT_EQ(folders->PersonalCaption(), "My \"Docs\"");
 }
 

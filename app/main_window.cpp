@@ -10,6 +10,9 @@
 #include "app/registry_text.h"
 #include "app/startup_checks.h"
 #include "app/window_settings.h"
+#include "content/computer_browser.h"
+#include "content/content_page.h"
+#include "content/file_lists.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/editors/sync_page.h"
@@ -37,6 +40,11 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     syncPage_ =
         std::make_unique<SyncPage>(SyncPageControls::From(controls_), ui_, *personal_, *devices_);
     userData_ = std::make_unique<UserDataPage>(controls_, MakeEditorServices());
+    fileLists_ = std::make_unique<FileLists>();
+    contentPage_ = std::make_unique<ContentPage>(ContentPageControls::From(controls_), ui_,
+                                                 *fileLists_, *devices_);
+    computerBrowser_ = std::make_unique<ComputerBrowser>(
+        controls_, ui_.waitCursor, *fileLists_, platform_.volumes, platform_.specialFolders);
     WireHandlers();
 }
 
@@ -82,6 +90,13 @@ void TdfmMain::WireHandlers() {
     syncPage_->SetListsReloadedSink([this] { userData_->ListsReloaded(); });
     syncPage_->AttachHandlers();
     userData_->AttachHandlers();
+    contentPage_->SetShownFileCountSink([this](int count) {
+        state_->shownFileCount = count;
+        state_->currentCategory = static_cast<int>(contentPage_->CurrentCategory());
+        UpdateStatusLine();
+    });
+    contentPage_->AttachHandlers();
+    computerBrowser_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
     mainPages.OnChange = [this, &mainPages] {
         state_->mainPage = mainPages.ActivePageIndex();
@@ -163,7 +178,7 @@ bool TdfmMain::FormCreate() {
 
     s.inputMethods.imeChoice = -1;
     closing_ = false;
-    s.computerPath = "0";
+    computerBrowser_->SetComputerPath("0");
     s.devicePath = "0";
     ShowStartPages();
     personal_->SetInterfaceCharset(InterfaceCharset(systemLanguage_));
@@ -172,11 +187,13 @@ bool TdfmMain::FormCreate() {
     SetDefaultUserDictionaryView();
     devices_->ForgetDevices();
     devices_->DiscoverDevices(false);
-    // The computer-side path and listing of the content manager go here.
+    fileLists_->SetScanContext(devices_->CurrentDevice(), systemLanguage_);
+    computerBrowser_->RebuildAndList();
     if (!DecideOnDevice())
         return false;
     ResetWorkingCopies();
     ApplyLanguageTexts();
+    contentPage_->SelectCategory(ContentCategory::Ebook);
     return true;
 }
 

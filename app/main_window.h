@@ -10,7 +10,10 @@
 
 namespace zyntra {
 
+class ComputerBrowser;
+class ContentPage;
 class DeviceLink;
+class FileLists;
 class DeviceSync;
 class PersonalEngine;
 class SyncPage;
@@ -60,6 +63,10 @@ public:
     SyncPage& Sync() { return *syncPage_; }
     // The five editor pages of the personal data.
     UserDataPage& Editors() { return *userData_; }
+    // The content manager's file lists and the handlers of its page.
+    FileLists& Files() { return *fileLists_; }
+    ContentPage& Content() { return *contentPage_; }
+    ComputerBrowser& ComputerSide() { return *computerBrowser_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -126,6 +133,9 @@ private:
     std::unique_ptr<PersonalEngine> personal_;
     std::unique_ptr<SyncPage> syncPage_;
     std::unique_ptr<UserDataPage> userData_;
+    std::unique_ptr<FileLists> fileLists_;
+    std::unique_ptr<ContentPage> contentPage_;
+    std::unique_ptr<ComputerBrowser> computerBrowser_;
 };
 
 } // namespace zyntra

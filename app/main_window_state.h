@@ -15,7 +15,6 @@ struct TdfmMain::State {
     std::string desktopCaption;
     std::string computerCaption;
     std::string personalCaption;
-    std::string computerPath = "0";
     std::string devicePath = "0";
 
     InputMethodTable inputMethods;

@@ -66,7 +66,7 @@ void ComputerBrowser::AttachHandlers() {
 
 int ComputerBrowser::AddNode(int parent, const std::string& caption, TreeIcon icon) {
     int image = static_cast<int>(icon);
-    return controls_.tree.AddChild(parent, caption, image, image + kTreeIconCount);
+    return controls_.tree.AddChild(parent, caption, image, image);
 }
 
 void ComputerBrowser::BuildComputerTree() {
@@ -94,7 +94,7 @@ void ComputerBrowser::RebuildAndList() {
 void ComputerBrowser::AddDriveNodes(int computerNode) {
     for (const Volume& drive : UsableDrives(volumes_)) {
         std::string mount = MountPoint(drive);
-        int node = AddNode(computerNode, DriveCaption(mount), TreeIcon::Folder);
+        int node = AddNode(computerNode, DriveCaption(mount), TreeIcon::Drive);
         AddNode(node, kPlaceholderCaption, TreeIcon::Folder);
         driveFolders_.push_back(mount);
         if (computerPath_ == mount)

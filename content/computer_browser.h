@@ -19,10 +19,9 @@ class WaitCursor;
 // anyone sees it.
 inline constexpr const char* kPlaceholderCaption = "System Fake.Don't remove.";
 
-// The image indexes of the tree's nodes; a selected node shows the open form, kTreeIconCount
-// further on.
-enum class TreeIcon { Desktop = 0, Personal = 1, Computer = 2, Folder = 3 };
-inline constexpr int kTreeIconCount = 4;
+// The pictures of the tree's nodes: their places in the window's list of tree pictures, which
+// the device tree shares (5 device, 6 card). A selected node keeps its picture.
+enum class TreeIcon { Desktop = 0, Computer = 1, Personal = 2, Folder = 3, Drive = 4 };
 
 // Which computer-side lists a listing fills again.
 enum class ListScope { AllCategories, CurrentCategory };

@@ -102,6 +102,13 @@ TEST_F(ComputerBrowserTest, TreeShowsDesktopHomeDrivesAndDesktopFolders) {
     EXPECT_EQ(tree.SubtreeEnd(0), tree.NodeCount()); // the desktop is the only top node
     EXPECT_EQ(tree.Node(0).caption, "Desktop");
     EXPECT_EQ(tree.Node(0).imageIndex, static_cast<int>(TreeIcon::Desktop));
+    // The pictures are the window's tree pictures: 1 is the computer's, 2 the home folder's.
+    for (int node = 0; node < tree.NodeCount(); ++node) {
+        if (tree.Node(node).caption == "Computer")
+            EXPECT_EQ(tree.Node(node).imageIndex, 1);
+        if (tree.Node(node).caption == "user")
+            EXPECT_EQ(tree.Node(node).imageIndex, 2);
+    }
     EXPECT_EQ(Captions(0), (std::vector<std::string>{"user", "Computer", "Projects"}));
 
     // The home folder's visible subfolders are there from the start.

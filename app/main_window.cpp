@@ -169,9 +169,6 @@ bool TdfmMain::FormCreate() {
         return false;
 
     OpenLanguageFile(ProgramFolder() + "Lang.ini");
-    s.desktopCaption = platform_.specialFolders.DesktopCaption();
-    s.computerCaption = platform_.specialFolders.ComputerCaption();
-    s.personalCaption = platform_.specialFolders.PersonalCaption();
     WriteIconFiles(ProgramFolder());
     s.iconsWritten = true;
     LoadWindowSettings();

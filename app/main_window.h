@@ -15,6 +15,7 @@ class ContentPage;
 class DeviceLink;
 class FileLists;
 class DeviceSync;
+class FileOperation;
 class PersonalEngine;
 class SyncPage;
 class UserDataPage;
@@ -34,6 +35,8 @@ struct PlatformServices {
     Volumes& volumes;
     InputMethods& inputMethods;
     SpecialFolders& specialFolders;
+    // Copies, moves and deletes content files, asking the user where it must.
+    FileOperation& fileOperations;
 };
 
 inline constexpr const char kMainWindowCaption[] = "Zyntra";

@@ -30,7 +30,7 @@ bool MainWindowHarness::Create() {
 TdfmMain& MainWindowHarness::Window() {
     if (!window_) {
         window_ = std::make_unique<TdfmMain>(
-            ui.Services(), PlatformServices{registry, volumes, *inputMethods, specialFolders},
+            ui.Services(), PlatformServices{registry, volumes, *inputMethods, specialFolders, fileOperations},
             screen_);
         window_->SetSettingsPath(SettingsPath());
     }

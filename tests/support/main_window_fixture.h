@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "platform/shell_folders.h"
 #include "platform/volumes.h"
+#include "tests/support/file_operation_double.h"
 #include "tests/support/program_folder_fixture.h"
 #include "tests/support/ui_doubles.h"
 
@@ -40,6 +41,7 @@ public:
     std::unique_ptr<MemoryInputMethods> inputMethods =
         std::make_unique<MemoryInputMethods>(std::vector<InputMethod>{});
     MemorySpecialFolders specialFolders{"/nonexistent/Desktop", "/nonexistent/Documents"};
+    RecordingFileOperation fileOperations;
 
 private:
     TempProgramFolder folder_;

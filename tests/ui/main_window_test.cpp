@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "platform/shell_folders.h"
 #include "platform/volumes.h"
+#include "tests/support/file_operation_double.h"
 #include "tests/support/program_folder_fixture.h"
 #include "tests/support/ui_doubles.h"
 #include "tests/ui/qt_test_app.h"
@@ -31,7 +32,7 @@ protected:
     explicit MainWindowTest(ScreenSize screen = {1280, 1024})
         : volumes(home.Path() + "volumes.txt"),
           folders(home.Path() + "Desktop", home.Path() + "Documents"),
-          window(ui.Services(), {registry, volumes, inputMethods, folders}, screen) {
+          window(ui.Services(), {registry, volumes, inputMethods, folders, fileOperations}, screen) {
         test::EnsureQtApplication();
         std::filesystem::create_directories(home.Path() + "Desktop/Photos");
         std::filesystem::create_directories(home.Path() + "Documents/Books");
@@ -77,6 +78,7 @@ protected:
     SimulatedVolumes volumes;
     MemoryInputMethods inputMethods{{}};
     MemorySpecialFolders folders;
+    RecordingFileOperation fileOperations;
     HeadlessUiServices ui;
     TdfmMain window;
 };

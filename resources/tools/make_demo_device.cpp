@@ -148,6 +148,53 @@ void AddContentFiles(const fs::path& internal) {
     WriteBytes(internal / "MUSIC" / "morning.lrc", "[00:00.00]Morning Song\n");
 }
 
+// The last 128 bytes of a tagged song: "TAG", then the 30-byte title and artist fields.
+std::string Song(const std::string& title, const std::string& artist, std::size_t audioBytes) {
+    std::string tag(128, '\0');
+    tag.replace(0, 3, "TAG");
+    tag.replace(3, title.size(), title);
+    tag.replace(33, artist.size(), artist);
+    return std::string(audioBytes, '\0') + tag;
+}
+
+// A book for the demo device (content codes B / 02) of the given class, with its English
+// title; the 1024-byte trailer ends the file.
+std::string Book(const std::string& mainClass, const std::string& subClass,
+                 const std::string& title) {
+    std::string trailer(1024, '\0');
+    trailer.replace(0, 13, "VELLMAR EBOOK");
+    trailer.replace(62, 1, "B");
+    trailer.replace(66, 2, "02");
+    trailer.replace(71, mainClass.size(), mainClass);
+    trailer.replace(75, subClass.size(), subClass);
+    trailer.replace(220, title.size(), title);
+    return std::string(6000, 'x') + trailer;
+}
+
+// A 1 x 1 picture, so that opening it shows something.
+std::string TinyPng() {
+    static const unsigned char bytes[] = {
+        0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48,
+        0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00,
+        0x00, 0x1F, 0x15, 0xC4, 0x89, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x44, 0x41, 0x54, 0x78,
+        0x9C, 0x63, 0xF8, 0xCF, 0xC0, 0xF0, 0x1F, 0x00, 0x05, 0x00, 0x01, 0xFF, 0x89, 0x99,
+        0x3D, 0x1D, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+// Files for the computer side to send to the device: a volume of its own in the table, so
+// the computer tree shows it as a drive.
+void AddComputerSamples(const fs::path& samples) {
+    WriteBytes(samples / "Music" / "river.mp3", Song("River Song", "Mei Lin", 6000));
+    WriteBytes(samples / "Music" / "river.lrc", "[00:00.00]River Song\n");
+    WriteBytes(samples / "Music" / "harbour.mp3", Song("Harbour Lights", "Demo Band", 9000));
+    WriteBytes(samples / "Pictures" / "lantern.png", TinyPng());
+    WriteBytes(samples / "Books" / "tales.dbk", Book("B", "03", "Tales of Two Rivers"));
+    WriteBytes(samples / "Books" / "atlas.dbk", Book("B", "05", "Pocket Atlas"));
+    // A class the device does not know: refused when pasted.
+    WriteBytes(samples / "Books" / "puzzles.dbk", Book("Z", "99", "Puzzle Book"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -183,11 +230,13 @@ int main(int argc, char** argv) {
         AddDictionary(internal / "Secretary" / "CEDIY_Dict.db", 72, false,
                       {{"\xE5\xAD\xB8\xE7\xBF\x92", "v.", "to study; to learn"}});
         AddContentFiles(internal);
+        AddComputerSamples(demo / "Samples");
 
         std::ofstream table(demo / "volumes.txt");
         table << "# The simulated volume table of the demo device; edit it to plug and unplug.\n"
               << "removable " << fs::absolute(internal).string() << "\n"
-              << "removable " << fs::absolute(card).string() << "\n";
+              << "removable " << fs::absolute(card).string() << "\n"
+              << "fixed " << fs::absolute(demo / "Samples").string() << "\n";
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_demo_device: %s\n", error.what());
         return 1;

@@ -6,6 +6,7 @@
 #include "tests/support/process_runner.h"
 #include "tests/support/temp_dir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>

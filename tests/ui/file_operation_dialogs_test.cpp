@@ -228,5 +228,32 @@ TEST_F(QtFileOperationTest, ProgressShowsOnlyForWorkLongerThanAMomentAndCancelSt
     EXPECT_TRUE(label.startsWith(QStringLiteral("tiny1.mp3\n1 / 2"))) << label.toStdString();
 }
 
+TEST_F(QtFileOperationTest, ProgressStaysUpWhileTheWritesAreFinished) {
+    auto sources = Sources(2, "long");
+    WriteFile(to_ + "long1.mp3", "old");
+    ProgressWatcher watcher;
+    // What the dialog says each time the engine lets events through, to the last time.
+    QString lastLabel;
+    bool cancelShown = true;
+    watcher.act = [&](QProgressDialog& progress) {
+        auto* look = new QTimer(&progress);
+        QObject::connect(look, &QTimer::timeout, [&, look] {
+            auto& dialog = *static_cast<QProgressDialog*>(look->parent());
+            lastLabel = dialog.labelText();
+            cancelShown = dialog.findChild<QPushButton*>() != nullptr;
+        });
+        look->start(0);
+    };
+    WhenBoxShown(QStringLiteral("FileClashBox"), [&](QMessageBox& box) {
+        QTest::qWait(700);
+        ButtonNamed(box, "Replace")->click();
+    });
+    FileOpResult result = Copy(sources);
+    EXPECT_EQ(result.done, 2u);
+    EXPECT_EQ(watcher.shown, 1);
+    EXPECT_EQ(lastLabel, Text("SM_FileOpFinishing"));
+    EXPECT_FALSE(cancelShown) << "a flush cannot be cancelled";
+}
+
 } // namespace
 } // namespace zyntra

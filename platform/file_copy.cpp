@@ -1,11 +1,14 @@
 #include "platform/file_copy.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <future>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -153,6 +156,23 @@ CopyResult CopyFileAtomically(const std::string& source, const std::string& targ
     temporary.Keep();
     SyncFolder(folder);
     return {CopyOutcome::Copied, {}};
+}
+
+void FlushFolders(const std::vector<std::string>& folders,
+                  const std::function<void()>& whileWaiting) {
+    std::set<std::string> distinct(folders.begin(), folders.end());
+    auto flush = std::async(std::launch::async, [&distinct] {
+        for (const std::string& folder : distinct) {
+            FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (fd.Get() < 0)
+                continue;
+            (void)syncfs(fd.Get());
+            (void)fsync(fd.Get());
+        }
+    });
+    while (flush.wait_for(std::chrono::milliseconds(40)) != std::future_status::ready)
+        if (whileWaiting)
+            whileWaiting();
 }
 
 bool IsTemporaryCopyName(std::string_view fileName) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zyntra {
 
@@ -28,6 +29,13 @@ using CopyProgress = std::function<bool(std::uint64_t done, std::uint64_t total)
 // untouched and no temporary file behind.
 CopyResult CopyFileAtomically(const std::string& source, const std::string& target,
                               bool replaceExisting, const CopyProgress& progress = {});
+
+// Flushes everything still cached for the file systems holding these folders, and the folders'
+// own entries, so that "done" means on the medium: a removable one may be pulled out as soon as
+// this returns. The flush runs on a thread of its own; whileWaiting is called every few
+// hundredths of a second until it ends, so that a window stays responsive.
+void FlushFolders(const std::vector<std::string>& folders,
+                  const std::function<void()>& whileWaiting = {});
 
 // The temporary files are named ".zyntra-XXXXXX.part"; a folder listing may
 // skip them.

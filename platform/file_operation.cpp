@@ -25,21 +25,19 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // The free space the target folder will have, asked of the nearest folder
 // that already exists.
 std::optional<std::uint64_t> FreeSpaceFor(const std::string& folder) {
-    fs::path probe = folder;
-    std::error_code error;
-    while (!probe.empty() && !fs::exists(probe, error) && probe != probe.parent_path())
-        probe = probe.parent_path();
-    return FreeSpaceAt(probe.empty() ? "." : probe.string());
+    return FreeSpaceAt(NearestExistingFolder(folder));
 }
 
-std::uint64_t TotalSize(const std::vector<std::string>& sources) {
-    std::uint64_t total = 0;
-    for (const auto& source : sources) {
-        struct stat status {};
-        if (stat(source.c_str(), &status) == 0 && S_ISREG(status.st_mode))
-            total += static_cast<std::uint64_t>(status.st_size);
-    }
-    return total;
+std::optional<std::uint64_t> RegularFileSize(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+std::string FolderOf(const std::string& path) {
+    fs::path parent = fs::path(path).parent_path();
+    return parent.empty() ? "." : parent.string();
 }
 
 class Transfer {
@@ -56,6 +54,8 @@ public:
             }
             TransferOne(i, request_.sources[i]);
         }
+        if (result_.done > 0)
+            Flush();
         return result_;
     }
 
@@ -63,14 +63,26 @@ private:
     bool Refuse(const std::string& path, std::string message) {
         result_.errors.push_back({path, std::move(message)});
         result_.aborted = true;
+        ui_.Refused(result_.errors.back());
         return false;
+    }
+
+    // Files the target cannot hold are refused one by one later and take no room.
+    std::uint64_t SizeNeeded() const {
+        std::uint64_t total = 0;
+        for (const auto& source : request_.sources)
+            if (auto size = RegularFileSize(source);
+                size && !RefusalFor(fileSystem_, BaseName(source), *size))
+                total += *size;
+        return total;
     }
 
     bool Prepare() {
         const std::string& folder = request_.targetFolder;
         if (folder.empty())
             return Refuse(folder, "no target folder");
-        std::uint64_t needed = TotalSize(request_.sources);
+        fileSystem_ = request_.fileSystemOf ? request_.fileSystemOf(folder) : FileSystemOf(folder);
+        std::uint64_t needed = SizeNeeded();
         std::optional<std::uint64_t> free = FreeSpaceFor(folder);
         if (free && needed > *free)
             return Refuse(folder, "not enough free space: " + std::to_string(needed) +
@@ -84,6 +96,17 @@ private:
 
     void Fail(const std::string& path, std::string message) {
         result_.errors.push_back({path, std::move(message)});
+        if (ui_.AskError(result_.errors.back()) == ErrorAnswer::Cancel)
+            result_.aborted = true;
+    }
+
+    void Flush() {
+        std::vector<std::string> folders{request_.targetFolder};
+        if (request_.kind == FileOpKind::Move)
+            for (const auto& source : request_.sources)
+                folders.push_back(FolderOf(source));
+        ui_.FinishingWrites();
+        FlushFolders(folders, [this] { ui_.StillFinishing(); });
     }
 
     // Whether to go on with the file; answers "for all" are kept.
@@ -104,6 +127,9 @@ private:
             return Fail(source, std::string("cannot find the file: ") + std::strerror(errno));
         if (!S_ISREG(from.st_mode))
             return Fail(source, "not a file; folders are not copied");
+        if (auto refusal =
+                RefusalFor(fileSystem_, BaseName(source), static_cast<std::uint64_t>(from.st_size)))
+            return Fail(source, *refusal);
         std::string target = (fs::path(request_.targetFolder) / BaseName(source)).string();
         struct stat to {};
         if (stat(target.c_str(), &to) == 0) {
@@ -134,7 +160,18 @@ private:
     FileOperationUi& ui_;
     FileOpResult result_;
     std::optional<ClashAnswer> standing_;
+    FileSystemKind fileSystem_ = FileSystemKind::Unrestricted;
 };
+
+// Why the file is still there; nothing once it is gone.
+std::optional<std::string> DeleteOne(const std::string& path) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+        return "not a file; folders are not deleted";
+    if (unlink(path.c_str()) != 0)
+        return std::string("cannot delete: ") + std::strerror(errno);
+    return std::nullopt;
+}
 
 FileOpResult RunDelete(const FileOpRequest& request, FileOperationUi& ui) {
     FileOpResult result;
@@ -144,19 +181,24 @@ FileOpResult RunDelete(const FileOpRequest& request, FileOperationUi& ui) {
         result.aborted = true;
         return result;
     }
-    for (std::size_t i = 0; i < request.sources.size(); ++i) {
+    std::vector<std::string> folders;
+    for (std::size_t i = 0; i < request.sources.size() && !result.aborted; ++i) {
         if (!ui.Progress(i, 0, 0)) {
             result.aborted = true;
             break;
         }
         const std::string& path = request.sources[i];
-        struct stat status {};
-        if (lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
-            result.errors.push_back({path, "not a file; folders are not deleted"});
-        else if (unlink(path.c_str()) != 0)
-            result.errors.push_back({path, std::string("cannot delete: ") + std::strerror(errno)});
-        else
+        if (auto error = DeleteOne(path)) {
+            result.errors.push_back({path, *error});
+            result.aborted = ui.AskError(result.errors.back()) == ErrorAnswer::Cancel;
+        } else {
             ++result.done;
+            folders.push_back(FolderOf(path));
+        }
+    }
+    if (!folders.empty()) {
+        ui.FinishingWrites();
+        FlushFolders(folders, [&ui] { ui.StillFinishing(); });
     }
     return result;
 }
@@ -172,6 +214,9 @@ public:
     bool ConfirmDelete(const std::vector<std::string>&) override { return policy_.confirmDeletes; }
     bool Progress(std::size_t fileIndex, std::uint64_t, std::uint64_t) override {
         return !policy_.cancelAfterFiles || fileIndex < *policy_.cancelAfterFiles;
+    }
+    ErrorAnswer AskError(const FileOpError&) override {
+        return policy_.cancelOnError ? ErrorAnswer::Cancel : ErrorAnswer::Skip;
     }
 
 private:

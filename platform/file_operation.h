@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/target_file_system.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +19,8 @@ struct FileOpRequest {
     std::vector<std::string> sources;
     std::string targetFolder; // copy and move only
     std::string title;        // of the progress display
+    // Which file system the target folder is on; empty asks the system (FileSystemOf).
+    FileSystemLookup fileSystemOf;
 };
 
 struct FileOpError {
@@ -38,6 +42,8 @@ struct FileOpResult {
 
 enum class ClashAnswer { Replace, Skip, ReplaceAll, SkipAll, Cancel };
 
+enum class ErrorAnswer { Skip, Cancel };
+
 // The questions a file operation asks and the progress it shows: the window
 // answers with dialogs, the headless operation from its policy.
 class FileOperationUi {
@@ -52,13 +58,28 @@ public:
     // Before file fileIndex starts (done 0) and while it is copied; returning
     // false cancels. A cancelled file is left as it was.
     virtual bool Progress(std::size_t fileIndex, std::uint64_t done, std::uint64_t total) = 0;
+
+    // One file could not be dealt with; Skip goes on with the next.
+    virtual ErrorAnswer AskError(const FileOpError& error) = 0;
+
+    // Nothing was done at all: the error says why (no room, no folder).
+    virtual void Refused(const FileOpError& error) { (void)error; }
+
+    // After the last file, before the written data is flushed to the medium; StillFinishing is
+    // called every few hundredths of a second while the flush goes on. Nothing can be
+    // cancelled any more.
+    virtual void FinishingWrites() {}
+    virtual void StillFinishing() {}
 };
 
 // The engine every file operation runs. It refuses a copy or move that does
-// not fit into the free space of the target, copies each file atomically
-// (CopyFileAtomically) and deletes a moved file's source only once its copy
-// is complete, so that a failed or cancelled file stays where it was. Errors
-// are collected per file and the rest of the list goes on.
+// not fit into the free space of the target, and, before writing it, a file
+// whose name or size the target's file system cannot hold. It copies each
+// file atomically (CopyFileAtomically) and deletes a moved file's source only
+// once its copy is complete, so that a failed or cancelled file stays where it
+// was. Errors are collected per file and, unless the answer is Cancel, the
+// rest of the list goes on. Whatever was written or deleted is flushed to the
+// medium before it returns.
 FileOpResult RunFileOperation(const FileOpRequest& request, FileOperationUi& ui);
 
 // The shell file operation.
@@ -74,6 +95,7 @@ struct FileOperationPolicy {
     bool confirmDeletes = true;      // the answer to "delete these files?"
     // Cancel once this many files have been dealt with.
     std::optional<std::size_t> cancelAfterFiles;
+    bool cancelOnError = false; // the answer to a file's error; Skip otherwise
 };
 
 // Answers from a policy: for the command line and the tests.

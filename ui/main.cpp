@@ -14,7 +14,7 @@
 #include "ui/forms/main_window_widget.h"
 #include "ui/peers/user_action.h"
 #include "ui/qt_language.h"
-#include "platform/file_operation.h"
+#include "ui/services/qt_file_operation.h"
 #include "ui/services/qt_ui_services.h"
 #include "ui/splash/about_box.h"
 #include "ui/text_codec.h"
@@ -69,16 +69,17 @@ int RunWindow(ZyntraApplication& app) {
     std::unique_ptr<InputMethods> inputMethods = MakeInputMethods();
     std::unique_ptr<Registry> registry = MakeRegistry(*inputMethods);
     std::unique_ptr<SpecialFolders> specialFolders = MakeSpecialFolders();
-    HeadlessFileOperation fileOperations;
 
     // The widgets show texts in the charset of the system language, which the model derives
     // from the same regional setting when it starts up.
     const std::string language = ReadSystemLanguage(*registry);
     TextCodec codec(InterfaceCharset(language));
     QtUiServices services(codec, kApplicationTitle);
+    QtFileOperation fileOperations(codec, kApplicationTitle);
     SetExceptionReporter(
         [&services](const std::exception& error) { services.messages.Show(error.what()); });
-    TdfmMain window(services.Services(), {*registry, *volumes, *inputMethods, *specialFolders, fileOperations},
+    TdfmMain window(services.Services(),
+                    {*registry, *volumes, *inputMethods, *specialFolders, fileOperations},
                     PrimaryScreenSize());
     MainWindowWidget widget;
     WindowBinder binder(window.Controls(), widget, codec, HooksFor(window, *inputMethods));
@@ -91,6 +92,7 @@ int RunWindow(ZyntraApplication& app) {
     }
     binder.RefreshHintTexts();
     services.CreateDialogs(&widget);
+    fileOperations.SetOwner(&widget);
 
     HoldSplash();
     splash->hide();

@@ -1,13 +1,12 @@
 #include "platform/file_copy.h"
 #include "platform/file_operation.h"
 #include "platform/volumes.h"
+#include "tests/platform/file_size_limit.h"
 #include "tests/support/temp_dir.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,25 +23,6 @@ FileOperationPolicy OnClash(FileOperationPolicy::OnClash answer) {
     policy.onClash = answer;
     return policy;
 }
-
-// Caps the size of files this process may write, as a full medium would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 class FileOperationTest : public ::testing::Test {
 protected:
@@ -182,7 +162,7 @@ TEST_F(FileOperationTest, RefusesWhatDoesNotFitBeforeStarting) {
     // filling the disk.
     FileOpResult result;
     {
-        FileSizeLimit guard(16 << 20);
+        test::FileSizeLimit guard(16 << 20);
         result = Run(FileOpKind::Copy, {sources[0], huge});
     }
     EXPECT_TRUE(result.aborted);
@@ -200,6 +180,7 @@ public:
         return ClashAnswer::Cancel;
     }
     bool ConfirmDelete(const std::vector<std::string>&) override { return true; }
+    ErrorAnswer AskError(const FileOpError&) override { return ErrorAnswer::Skip; }
     bool Progress(std::size_t index, std::uint64_t, std::uint64_t) override {
         if (index == 1 && fs::is_directory(folder_)) {
             fs::remove_all(folder_);
@@ -231,7 +212,7 @@ TEST_F(FileOperationTest, WriteFailureInsideAFileKeepsItsSourceAndLeavesNoTempor
     WriteFile(Dst("big"), "the old big");
     FileOpResult result;
     {
-        FileSizeLimit full(1 << 20);
+        test::FileSizeLimit full(1 << 20);
         result = Run(FileOpKind::Move, {Src("small"), Src("big")},
                      OnClash(FileOperationPolicy::OnClash::Replace));
     }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/file_operation.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+namespace zyntra {
+
+class TextCodec;
+
+// The window's file operation: the engine's work with a progress dialog (shown only when the
+// work lasts longer than a moment, and kept up until the data is on the medium) and the
+// clash, delete and error questions as boxes over the main window.
+class QtFileOperation : public FileOperation {
+public:
+    // The title is the boxes' when a request brings none.
+    QtFileOperation(const TextCodec& codec, std::string title);
+
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    FileOpResult Run(const FileOpRequest& request) override;
+
+private:
+    const TextCodec& codec_;
+    std::string title_;
+    QPointer<QWidget> owner_;
+};
+
+} // namespace zyntra

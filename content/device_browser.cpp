@@ -160,9 +160,13 @@ void DeviceBrowser::Refresh() {
         controls_.tree.SetSelected(node);
         TreeClick();
     }
+    // Without a device no list of any category may keep the files of the one that went.
+    if (devices_.DeviceCount() == 0) {
+        ClearDeviceFiles();
+        return;
+    }
     ListDeviceFiles(ListScope::CurrentCategory);
-    if (devices_.DeviceCount() != 0)
-        page_.SelectCategory(lists_.CurrentCategory());
+    page_.SelectCategory(lists_.CurrentCategory());
 }
 
 } // namespace zyntra

@@ -197,7 +197,7 @@ TEST_F(DeviceBrowserTest, AClickOnAStorageThatWentAwayDiscoversAgain) {
     EXPECT_TRUE(harness.ui.messages.Shown().empty());
 }
 
-TEST_F(DeviceBrowserTest, RefreshShowsNewFilesResetsTheSortAndPrefersTheCard) {
+TEST_F(DeviceBrowserTest, RefreshShowsNewFilesResetsTheSortPrefersTheCardAndEmptiesWithoutADevice) {
     PlugDevice();
     WriteFile(internal + "MUSIC/a.mp3", "a");
     WriteFile(internal + "MUSIC/b.mp3", std::string(5000, 'b'));
@@ -217,6 +217,7 @@ TEST_F(DeviceBrowserTest, RefreshShowsNewFilesResetsTheSortAndPrefersTheCard) {
 
     PlugCard();
     WriteFile(card + "QX740/MUSIC/oncard.mp3", "a");
+    WriteFile(card + "QX740/TEXT/oncard.txt", "a");
     harness.ui.messages.Clear();
     Window().Controls().Get<MenuItem>("DictRefresh").UserClick();
     EXPECT_EQ(Browser().DevicePath(), card);
@@ -225,7 +226,16 @@ TEST_F(DeviceBrowserTest, RefreshShowsNewFilesResetsTheSortAndPrefersTheCard) {
               std::vector<std::string>{card + "QX740/MUSIC/oncard.mp3"});
     EXPECT_EQ(Tree().Node(Devices().CurrentDevice().cardNode).caption,
               LangText("SM_MySDCard") + "( Music )");
+    EXPECT_EQ(Listed(ContentCategory::Writer).size(), 1u);
     EXPECT_TRUE(harness.ui.messages.Shown().empty());
+
+    harness.volumes.Set({});
+    Browser().Refresh();
+    EXPECT_EQ(harness.ui.messages.Shown().size(), 1u);
+    EXPECT_EQ(Browser().DevicePath(), kNoDevicePath);
+    for (const CategoryInfo& info : kCategories)
+        EXPECT_TRUE(Listed(info.category).empty()) << info.toolButton;
+    EXPECT_EQ(List().RowCount(), 0);
 }
 
 } // namespace

@@ -75,7 +75,16 @@ TEST(CliLs, ListsOneComputerFolderAndNeedsADeviceForTheDeviceSide) {
     ProcessResult device = sandbox.Run({"ls", "Writer"});
     EXPECT_EQ(device.exitCode, 1);
     EXPECT_EQ(device.out, "");
-    EXPECT_NE(device.err.find("QX740"), std::string::npos) << device.err;
+    EXPECT_NE(device.err.find("No QX740"), std::string::npos) << device.err;
+
+    // Two devices: the computer side is listed all the same; the device side is refused.
+    sandbox.AddDevice("first", CliSandbox::InternalHeader("QX-0001"));
+    sandbox.AddDevice("second", CliSandbox::InternalHeader("QX-0002"));
+    EXPECT_EQ(
+        sandbox.Run({"ls", "Writer", "--side", "computer", "--folder", folder.Path()}).exitCode, 0);
+    ProcessResult two = sandbox.Run({"ls", "Writer"});
+    EXPECT_EQ(two.exitCode, 1);
+    EXPECT_NE(two.err.find("More than one QX740"), std::string::npos) << two.err;
 }
 
 } // namespace

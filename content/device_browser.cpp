@@ -124,8 +124,9 @@ bool DeviceBrowser::ChooseStorageOfNode(int node) {
 // an unmounted mount point is an ordinary folder of the disk below it.
 bool DeviceBrowser::DriveReady(const std::string& root) const {
     const std::vector<Volume> mounted = volumes_.List();
-    const bool listed = std::any_of(mounted.begin(), mounted.end(),
-                                    [&](const Volume& volume) { return volume.root == root; });
+    const bool listed = std::any_of(mounted.begin(), mounted.end(), [&](const Volume& volume) {
+        return volume.root == root || volume.root + '/' == root;
+    });
     return listed && (volumes_.IsReadable(root) || volumes_.FreeBytes(root).has_value());
 }
 

@@ -12,6 +12,7 @@
 #include "app/window_settings.h"
 #include "content/computer_browser.h"
 #include "content/content_page.h"
+#include "content/device_browser.h"
 #include "content/file_lists.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
@@ -45,6 +46,8 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
                                                  *fileLists_, *devices_);
     computerBrowser_ = std::make_unique<ComputerBrowser>(
         controls_, ui_.waitCursor, *fileLists_, platform_.volumes, platform_.specialFolders);
+    deviceBrowser_ = std::make_unique<DeviceBrowser>(controls_, ui_, *fileLists_, *devices_,
+                                                     platform_.volumes, *contentPage_);
     WireHandlers();
 }
 
@@ -97,6 +100,7 @@ void TdfmMain::WireHandlers() {
     });
     contentPage_->AttachHandlers();
     computerBrowser_->AttachHandlers();
+    deviceBrowser_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
     mainPages.OnChange = [this, &mainPages] {
         state_->mainPage = mainPages.ActivePageIndex();
@@ -176,7 +180,7 @@ bool TdfmMain::FormCreate() {
     s.inputMethods.imeChoice = -1;
     closing_ = false;
     computerBrowser_->SetComputerPath("0");
-    s.devicePath = "0";
+    deviceBrowser_->ForgetDevicePath();
     ShowStartPages();
     personal_->SetInterfaceCharset(InterfaceCharset(systemLanguage_));
     personal_->Lists().ResetAllLists();
@@ -205,13 +209,13 @@ bool TdfmMain::DecideOnDevice() {
     const DEV_INFO& device = link.CurrentDevice();
     if (link.DeviceCount() == 1 && !device.rootPath[0].empty()) {
         link.PrepareDeviceStorage();
-        state_->devicePath = device.rootPath[0];
-        // The device-side listing of the content manager goes here.
+        deviceBrowser_->UseInternalMemory();
+        deviceBrowser_->ListDeviceFiles(ListScope::AllCategories);
         return true;
     }
     link.UseDefaultContentCodes();
     link.SetDeviceControlsEnabled(false);
-    // The content manager's reset of the device-side file lists goes here.
+    deviceBrowser_->ClearDeviceFiles();
     return true;
 }
 

@@ -7,11 +7,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zyntra {
 
 class ComputerBrowser;
 class ContentPage;
+class DeviceBrowser;
 class DeviceLink;
 class FileLists;
 class DeviceSync;
@@ -27,6 +29,8 @@ class Volumes;
 class IniFile;
 class Form;
 class StatusBar;
+enum class VolumeChange;
+struct VolumeEvent;
 
 // The platform services the main window uses, owned by whoever starts it
 // (the window's main(), the command line, a test).
@@ -70,6 +74,7 @@ public:
     FileLists& Files() { return *fileLists_; }
     ContentPage& Content() { return *contentPage_; }
     ComputerBrowser& ComputerSide() { return *computerBrowser_; }
+    DeviceBrowser& DeviceSide() { return *deviceBrowser_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -83,6 +88,14 @@ public:
     // Runs before the window closes; false keeps it open.
     bool FormClose();
     void FormDestroy();
+
+    // A volume came or went: both browsers are built again and the device discovered again,
+    // with its messages. Which volume it was does not matter.
+    void HandleDriveChange(VolumeChange change);
+    // The changes one look at the volumes found, handled as one drive change: the rebuild
+    // reads every volume anew, so one pass covers them all. An arrival among them counts,
+    // since only an arrival removes stale sync markers.
+    void HandleVolumeEvents(const std::vector<VolumeEvent>& events);
 
     // The application-wide hint: the hint key of the control or menu item
     // under the mouse ("" for none). Changing it refreshes the status line.
@@ -139,6 +152,7 @@ private:
     std::unique_ptr<FileLists> fileLists_;
     std::unique_ptr<ContentPage> contentPage_;
     std::unique_ptr<ComputerBrowser> computerBrowser_;
+    std::unique_ptr<DeviceBrowser> deviceBrowser_;
 };
 
 } // namespace zyntra

@@ -12,7 +12,6 @@ namespace zyntra {
 // The window-level state that the shell keeps for the whole run.
 struct TdfmMain::State {
     int osVersionCode = 0;
-    std::string devicePath = "0";
 
     InputMethodTable inputMethods;
     TextTables texts;

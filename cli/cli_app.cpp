@@ -75,7 +75,8 @@ std::optional<int> CliApp::Start() {
     volumes_ = MakeVolumes();
     inputMethods_ = MakeInputMethods();
     registry_ = MakeRegistry(*inputMethods_);
-    const std::string language = ReadSystemLanguage(*registry_);
+    language_ = ReadSystemLanguage(*registry_);
+    const std::string& language = language_;
     systemCodec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
     services_ = std::make_unique<ConsoleServices>(*systemCodec_, err_);
     UiServices ui = services_->Services();

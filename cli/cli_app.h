@@ -53,6 +53,8 @@ public:
     const CharsetCodec& RecordCodec() const { return recordCodec_; }
     // The system language's charset, in which the device's header texts are.
     const CharsetCodec& SystemCodec() const { return *systemCodec_; }
+    // "zh_TW", "zh_CN" or "en_US", from the regional setting.
+    const std::string& SystemLanguage() const { return language_; }
     std::FILE* Out() const { return out_; }
 
     // A line of the command line's own on standard error, in UTF-8: the language text of a
@@ -92,6 +94,7 @@ private:
     std::unique_ptr<Registry> registry_;
     CharsetCodec recordCodec_{"UTF-8"};
     std::unique_ptr<CharsetCodec> systemCodec_;
+    std::string language_ = "en_US";
     std::unique_ptr<ConsoleServices> services_;
     std::unique_ptr<DeviceLink> devices_;
     std::unique_ptr<DeviceSync> deviceSync_;

@@ -40,6 +40,15 @@ const std::vector<Command>& Commands() {
          nullptr,
          RunBackup},
         {"restore", "", "write the backup to the device", {}, 0, 0, true, nullptr, RunRestore},
+        {"ls",
+         "CATEGORY [--side device|computer] [--folder DIR] [--storage internal|card]",
+         "list the content files of one category as JSON",
+         {"--side", "--folder", "--storage"},
+         1,
+         1,
+         true,
+         CheckLs,
+         RunLs},
     };
     return commands;
 }
@@ -54,6 +63,10 @@ std::string UsageText() {
     }
     text += "  help\n      show this text\n\n"
             "KIND is one of addressbook, schedule, todo, classtable, ecdict, cedict.\n"
+            "CATEGORY is one of Ebook, Mp3Music, EAlbum, DigitalContents, Flash, Writer,\n"
+            "Recorder. ls lists the device's storage (internal memory by default) with the\n"
+            "subfolders of the category's folder, or one computer folder (by default the\n"
+            "current one) without its subfolders.\n"
             "--password-stdin answers the device's password prompt with the first line of\n"
             "standard input; without it a locked device refuses.\n\n"
             "exit codes: 0 success, 1 the run failed, 2 usage error, 3 no usable device,\n"

@@ -36,12 +36,14 @@ const std::vector<Command>& Commands();
 
 std::optional<std::string> CheckExport(const CommandArgs& args);
 std::optional<std::string> CheckImport(const CommandArgs& args);
+std::optional<std::string> CheckLs(const CommandArgs& args);
 
 int RunDevices(CliApp& app, const CommandArgs& args);
 int RunExport(CliApp& app, const CommandArgs& args);
 int RunImport(CliApp& app, const CommandArgs& args);
 int RunBackup(CliApp& app, const CommandArgs& args);
 int RunRestore(CliApp& app, const CommandArgs& args);
+int RunLs(CliApp& app, const CommandArgs& args);
 
 // The help text listing every command.
 std::string UsageText();

@@ -75,7 +75,8 @@ int Run(int argc, char** argv) {
     if (std::optional<int> stopped = app.Start()) {
         if (!app.StoppedOnOverflow())
             return *stopped;
-        if (command->run != RunDevices) {
+        // Listing devices shows them all; a listing of content says itself what is wrong.
+        if (command->run != RunDevices && command->run != RunLs) {
             app.Say("SM_CliTooManyDevices");
             return *stopped;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/content_category.h"
+
 #include <string>
 #include <vector>
 
@@ -22,9 +24,6 @@ inline constexpr const char* kPlaceholderCaption = "System Fake.Don't remove.";
 // The pictures of the tree's nodes: their places in the window's list of tree pictures, which
 // the device tree shares (5 device, 6 card). A selected node keeps its picture.
 enum class TreeIcon { Desktop = 0, Computer = 1, Personal = 2, Folder = 3, Drive = 4 };
-
-// Which computer-side lists a listing fills again.
-enum class ListScope { AllCategories, CurrentCategory };
 
 struct ComputerBrowserControls {
     TreeView& tree; // tvCompTreeView

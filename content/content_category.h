@@ -12,6 +12,9 @@ enum class ContentCategory { Ebook, Mp3Music, EAlbum, DigitalContents, Flash, Wr
 
 inline constexpr int kCategoryCount = 7;
 
+// Which lists of a side a listing fills again: all seven, or the current category's only.
+enum class ListScope { AllCategories, CurrentCategory };
+
 struct CategoryInfo {
     ContentCategory category;
     const char* toolButton;

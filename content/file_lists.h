@@ -30,6 +30,7 @@ public:
     // E-books are listed only when made for this record's content codes, on both sides, so the
     // record must outlive the scans; their titles are shown in the charset of the language.
     void SetScanContext(const DEV_INFO& currentDevice, std::string systemLanguage);
+    const std::string& SystemLanguage() const { return systemLanguage_; }
 
     ContentCategory CurrentCategory() const { return currentCategory_; }
     void SetCurrentCategory(ContentCategory category) { currentCategory_ = category; }

@@ -23,9 +23,11 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace zyntra {
 namespace {
@@ -58,6 +60,41 @@ BinderHooks HooksFor(TdfmMain& window, InputMethods& inputMethods) {
     hooks.longHint = [](const std::string& key) { return LongHintPart(LangText(key)); };
     return hooks;
 }
+
+// Hands the volume changes to the window as they are noticed. One look at the volumes may find
+// several changes (a device's internal memory and card mount together); they are collected and
+// handled as one drive change, since each rebuild reads every volume anew anyway.
+class DriveChangeFeed {
+public:
+    DriveChangeFeed(TdfmMain& window, const Volumes& volumes) : window_(window) {
+        monitor_ = MakeVolumeMonitor(
+            volumes, [this](const VolumeEvent& event) { pending_.push_back(event); });
+        if (monitor_->Fd() < 0)
+            return;
+        const auto type = monitor_->WatchFor() == VolumeMonitor::Condition::Priority
+                              ? QSocketNotifier::Exception
+                              : QSocketNotifier::Read;
+        notifier_ = std::make_unique<QSocketNotifier>(monitor_->Fd(), type);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Deliver(); });
+    }
+
+private:
+    // A message box of the rebuild runs its own event loop; the notifier waits meanwhile, and
+    // what changed in between is seen when it is on again.
+    void Deliver() {
+        std::vector<VolumeEvent> events;
+        monitor_->Dispatch();
+        events.swap(pending_);
+        notifier_->setEnabled(false);
+        window_.HandleVolumeEvents(events);
+        notifier_->setEnabled(true);
+    }
+
+    TdfmMain& window_;
+    std::unique_ptr<VolumeMonitor> monitor_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<VolumeEvent> pending_;
+};
 
 int RunWindow(ZyntraApplication& app) {
     auto splash = std::make_unique<TAboutBox>(QCoreApplication::applicationDirPath() +
@@ -102,6 +139,7 @@ int RunWindow(ZyntraApplication& app) {
     widget.closed = [&window] { window.FormDestroy(); };
     widget.show();
     window.Show();
+    DriveChangeFeed driveChanges(window, *volumes);
 
     const int result = app.exec();
     SetExceptionReporter({});

@@ -1,4 +1,5 @@
 #include "app/main_window_state.h"
+#include "content/device_browser.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "storage/database_files.h"
@@ -37,7 +38,7 @@ TEST_F(FormCreateDeviceTest, ADeviceIsPreparedAndItsControlsEnabled) {
 
     EXPECT_TRUE(harness_.ui.messages.Shown().empty());
     EXPECT_EQ(Devices().DeviceCount(), 1);
-    EXPECT_EQ(harness_.Window().Shell().devicePath, internal);
+    EXPECT_EQ(harness_.Window().DeviceSide().DevicePath(), internal);
     for (int slot = 2; slot <= kDatabaseSlotCount; ++slot)
         EXPECT_EQ(ReadFile(DeviceDatabasePath(internal, slot)), ReadFile(TemplatePath(slot)));
     for (const char* folder : {"MUSIC", "VIDEO", "TEXT", "EBOOK/DICTIONARY"}) {
@@ -57,7 +58,7 @@ TEST_F(FormCreateDeviceTest, ACardAloneLeavesTheDeviceControlsDisabled) {
     ASSERT_TRUE(harness_.Create());
 
     EXPECT_TRUE(harness_.ui.messages.Shown().empty());
-    EXPECT_EQ(harness_.Window().Shell().devicePath, "0");
+    EXPECT_EQ(harness_.Window().DeviceSide().DevicePath(), "0");
     EXPECT_EQ(Devices().CurrentDevice().mainClass, "B");
     EXPECT_EQ(Devices().CurrentDevice().subClass, "02");
     for (const char* name : {"btnDictRefresh", "btnCompCut", "clbSyncData", "sbSync"})

@@ -4,6 +4,8 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ pkg-config libc-bin libsqlite3-dev libssl-dev libexpat1-dev libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev qt6-translations-l10n"
+# Google Benchmark times the in-process work of `make bench`.
+PACKAGES="$PACKAGES libbenchmark-dev"
 # The exFAT tools let a test copy onto a real exFAT volume where the machine can mount one.
 PACKAGES="$PACKAGES exfatprogs exfat-fuse"
 

@@ -1,0 +1,97 @@
+#include "bench/timed_process.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace zyntra::bench {
+namespace {
+
+std::vector<char*> Pointers(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+std::string ReadAll(int fd) {
+    std::string text;
+    char buffer[4096];
+    lseek(fd, 0, SEEK_SET);
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+}
+
+// Only async-signal-safe calls between fork and exec.
+[[noreturn]] void StartChild(int out, int err, char** argv, char** envp, bool searchPath) {
+    dup2(out, STDOUT_FILENO);
+    dup2(err, STDERR_FILENO);
+    int in = open("/dev/null", O_RDONLY);
+    dup2(in, STDIN_FILENO);
+    if (searchPath)
+        execvpe(argv[0], argv, envp);
+    else
+        execve(argv[0], argv, envp);
+    _exit(127);
+}
+
+} // namespace
+
+ProcessTiming RunTimed(const ProcessSpec& spec) {
+    std::vector<std::string> argTexts{spec.program};
+    argTexts.insert(argTexts.end(), spec.args.begin(), spec.args.end());
+    std::vector<std::string> envTexts = spec.environment;
+    std::vector<char*> argv = Pointers(argTexts);
+    std::vector<char*> envp = Pointers(envTexts);
+    char** environment = spec.environment.empty() ? environ : envp.data();
+
+    int out = spec.outputFile.empty()
+                  ? open("/dev/null", O_WRONLY)
+                  : open(spec.outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    FILE* errFile = std::tmpfile();
+    if (out < 0 || errFile == nullptr)
+        throw std::runtime_error("cannot open the output of " + spec.program);
+    const bool searchPath = spec.program.find('/') == std::string::npos;
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = fork();
+    if (child < 0)
+        throw std::runtime_error("cannot start " + spec.program);
+    if (child == 0)
+        StartChild(out, fileno(errFile), argv.data(), environment, searchPath);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+
+    ProcessTiming timing;
+    timing.seconds = std::chrono::duration<double>(end - start).count();
+    timing.peakRssKb = usage.ru_maxrss;
+    timing.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    timing.errors = ReadAll(fileno(errFile));
+    std::fclose(errFile);
+    close(out);
+    return timing;
+}
+
+ProcessTiming RunChecked(const ProcessSpec& spec) {
+    ProcessTiming timing = RunTimed(spec);
+    if (timing.exitCode != 0) {
+        std::string command = spec.program;
+        for (const std::string& arg : spec.args)
+            command += " " + arg;
+        throw std::runtime_error(command + " exited with " + std::to_string(timing.exitCode) +
+                                 ": " + timing.errors);
+    }
+    return timing;
+}
+
+} // namespace zyntra::bench

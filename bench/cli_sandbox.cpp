@@ -20,6 +20,17 @@ void PlaceFile(const fs::path& source, const fs::path& target) {
         fs::copy_file(source, target);
 }
 
+// Working copies equal to the templates, no scratch copies beside them.
+void LayOutWorkingFiles(const fs::path& built, const fs::path& target) {
+    fs::remove_all(target / "data");
+    for (const fs::directory_entry& entry : fs::directory_iterator(target))
+        if (entry.path().filename().string().starts_with("temp"))
+            fs::remove(entry.path());
+    fs::copy(built / "init", target / "data", fs::copy_options::recursive);
+    if (fs::exists(built / "data" / "loading.avi"))
+        fs::copy_file(built / "data" / "loading.avi", target / "data" / "loading.avi");
+}
+
 // The program folder as the build lays it out: working copies equal to the templates and an
 // empty backup/.
 void CopyProgramFolder(const fs::path& built, const fs::path& target) {
@@ -34,17 +45,15 @@ void CopyProgramFolder(const fs::path& built, const fs::path& target) {
         else
             PlaceFile(entry.path(), target / name);
     }
-    fs::copy(built / "init", target / "data", fs::copy_options::recursive);
-    if (fs::exists(built / "data" / "loading.avi"))
-        fs::copy_file(built / "data" / "loading.avi", target / "data" / "loading.avi");
+    LayOutWorkingFiles(built, target);
     fs::create_directory(target / "backup");
 }
 
 } // namespace
 
 CliSandbox::CliSandbox(const std::string& builtProgramFolder, const std::string& folder)
-    : folder_(folder), program_(folder + "program/"), device_(folder + "device/"),
-      home_(folder + "home/"), runtime_(folder + "run/") {
+    : built_(builtProgramFolder), folder_(folder), program_(folder + "program/"),
+      device_(folder + "device/"), home_(folder + "home/"), runtime_(folder + "run/") {
     CopyProgramFolder(builtProgramFolder, program_);
     fs::remove_all(device_);
     fs::create_directories(home_ + ".config");
@@ -56,6 +65,15 @@ CliSandbox::CliSandbox(const std::string& builtProgramFolder, const std::string&
 void CliSandbox::ResetDevice(const std::string& fixtureFolder) const {
     fs::remove_all(device_);
     MakeDevice(device_, fixtureFolder);
+}
+
+void CliSandbox::PlugComputerFolder(const std::string& folder) const {
+    std::ofstream(folder_ + "volumes.txt") << "removable " << device_ << "\n"
+                                           << "fixed " << folder << "\n";
+}
+
+void CliSandbox::ResetWorkingFiles() const {
+    LayOutWorkingFiles(built_, program_);
 }
 
 void CliSandbox::ClearBackup() const {
@@ -75,9 +93,9 @@ std::vector<std::string> CliSandbox::Environment() const {
     };
 }
 
-ProcessTiming CliSandbox::Run(const std::vector<std::string>& args,
-                              const std::string& outputFile) const {
-    return RunChecked({program_ + "zyntra-cli", args, Environment(), outputFile});
+ProcessTiming CliSandbox::Run(const std::vector<std::string>& args, const std::string& outputFile,
+                              double timeLimit) const {
+    return RunChecked({program_ + "zyntra-cli", args, Environment(), outputFile, timeLimit});
 }
 
 } // namespace zyntra::bench

@@ -17,10 +17,15 @@ public:
     // The device made anew from the fixture databases (the empty templates for "").
     void ResetDevice(const std::string& fixtureFolder) const;
     void ClearBackup() const;
+    // Working copies as the build lays them out and no scratch copy: a run stopped half-way
+    // leaves them in any state.
+    void ResetWorkingFiles() const;
+    // A fixed volume in the table besides the device: the computer side lists its root.
+    void PlugComputerFolder(const std::string& folder) const;
 
-    // One whole zyntra-cli process; throws when it fails.
-    ProcessTiming Run(const std::vector<std::string>& args,
-                      const std::string& outputFile = "") const;
+    // One whole zyntra-cli process, stopped at the time limit (0: none); throws when it fails.
+    ProcessTiming Run(const std::vector<std::string>& args, const std::string& outputFile = "",
+                      double timeLimit = 0) const;
 
     // The environment of every run: the sandbox's home, runtime folder and volume table.
     std::vector<std::string> Environment() const;
@@ -31,6 +36,7 @@ public:
     const std::string& Folder() const { return folder_; }
 
 private:
+    std::string built_;
     std::string folder_;
     std::string program_;
     std::string device_;

@@ -1,25 +1,32 @@
 #pragma once
 
 #include "bench/cli_sandbox.h"
+#include "bench/measured.h"
 
 #include <string>
 
 namespace zyntra::bench {
 
 // The personal-data runs of zyntra-cli on a device of one size, and raw SQLite doing the same
-// rows in the same files.
+// rows in the same files. Seconds, except the resident memory in kilobytes.
 struct PersonalFigures {
-    int records = 0;      // per kind
-    double roundTrip = 0; // export then import of the unchanged export, five kinds
-    double backup = 0;
-    double restore = 0;           // the backup written to a device of empty databases
-    double raw = 0;               // every row inserted in one transaction per file, read back
-    double importAddressBook = 0; // the import of the unchanged address book alone
-    long importAddressBookRssKb = 0;
-    long backupRssKb = 0; // peak resident memory with every record loaded
+    int records = 0;            // per kind
+    Measured roundTrip;         // export then import of the unchanged export, five kinds
+    Measured backup;            // the device's records into backup/
+    Measured restore;           // a backup of the same records onto a device of empty databases
+    Measured raw;               // every row inserted in one transaction per file, then read back
+    Measured importAddressBook; // the import of the unchanged address book alone
+    Measured importAddressBookRssKb;
+    Measured backupRssKb; // with every record loaded
+};
+
+struct RunLimits {
+    int maxRuns = 1;
+    double repeatBelow = 0; // seconds: a run as long as this is not repeated
+    double timeLimit = 0;   // seconds: a longer process is stopped, its figure a lower bound
 };
 
 PersonalFigures MeasurePersonal(const CliSandbox& sandbox, const std::string& fixtureFolder,
-                                int records, int repetitions);
+                                int records, const RunLimits& limits);
 
 } // namespace zyntra::bench

@@ -12,32 +12,61 @@ std::string Format(const char* format, double value) {
     return text;
 }
 
-std::string Quantity(double value, const std::string& unit) {
-    return Format(unit == "s" ? "%.3f" : "%.1f", value) + " " + unit;
+std::string Quantity(const Measured& value, const std::string& unit) {
+    if (!value.known)
+        return "not run";
+    return (value.atLeast ? "> " : "") + Format(unit == "s" ? "%.3f" : "%.1f", value.value) + " " +
+           unit;
 }
 
 struct Cells {
     std::string work, figure, comparison, ratio, goal, met;
 };
 
+// What a ratio of two figures can say when either is only a lower bound: a figure larger than
+// the one measured makes the ratio larger, a comparison larger than measured makes it smaller.
+struct Bounded {
+    double value = 0;
+    bool atLeast = false, atMost = false;
+};
+
+std::optional<Bounded> RatioOf(const Measured& figure, const Measured& comparison) {
+    if (!figure.known || !comparison.known || comparison.value <= 0 ||
+        (figure.atLeast && comparison.atLeast))
+        return std::nullopt;
+    return Bounded{figure.value / comparison.value, figure.atLeast, comparison.atLeast};
+}
+
+// "met", "NOT met", or "unknown" when a bound leaves it open.
+std::string Verdict(const Bounded& held, double goal, bool strict) {
+    const bool within = strict ? held.value < goal : held.value <= goal;
+    if (within && !held.atLeast)
+        return "met";
+    if (!within && !held.atMost)
+        return "NOT met";
+    return "unknown";
+}
+
 Cells CellsOf(const ResultRow& row) {
     Cells cells{row.work, Quantity(row.figure, row.unit), "-", "-", "-", "-"};
-    std::optional<double> ratio;
+    std::optional<Bounded> ratio;
     if (row.comparison) {
         cells.comparison = Quantity(*row.comparison, row.unit);
-        if (*row.comparison > 0) {
-            ratio = row.figure / *row.comparison;
-            cells.ratio = Format("%.2fx", *ratio);
-        }
+        ratio = RatioOf(row.figure, *row.comparison);
+        cells.ratio = !ratio           ? "?"
+                      : ratio->atLeast ? Format("> %.2fx", ratio->value)
+                      : ratio->atMost  ? Format("< %.2fx", ratio->value)
+                                       : Format("%.2fx", ratio->value);
     }
     if (!row.goal)
         return cells;
-    const std::string bound = row.strict ? "< " : "<= ";
-    cells.goal =
-        bound + (row.goalIsRatio ? Format("%gx", *row.goal) : Quantity(*row.goal, row.unit));
-    const std::optional<double> held = row.goalIsRatio ? ratio : std::optional(row.figure);
-    if (held)
-        cells.met = (row.strict ? *held < *row.goal : *held <= *row.goal) ? "met" : "NOT met";
+    cells.goal = (row.strict ? "< " : "<= ") +
+                 (row.goalIsRatio ? Format("%gx", *row.goal)
+                                  : Quantity(Measured::Exact(*row.goal), row.unit));
+    std::optional<Bounded> held = row.goalIsRatio ? ratio : std::nullopt;
+    if (!row.goalIsRatio && row.figure.known)
+        held = Bounded{row.figure.value, row.figure.atLeast, false};
+    cells.met = held ? Verdict(*held, *row.goal, row.strict) : "unknown";
     return cells;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bench/measured.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,8 +12,8 @@ namespace zyntra::bench {
 // the ratio (or, without a comparison, the figure) is held to.
 struct ResultRow {
     std::string work;
-    double figure = 0;
-    std::optional<double> comparison;
+    Measured figure;
+    std::optional<Measured> comparison;
     std::string unit; // "s", "ms" or "MB"
     std::optional<double> goal;
     bool goalIsRatio = true; // else the goal is a bound on the figure, in its unit

@@ -11,19 +11,22 @@ struct ProcessSpec {
     std::vector<std::string> args;
     std::vector<std::string> environment; // "NAME=value"; empty: the bench's own environment
     std::string outputFile;               // standard output; empty: discarded
+    double timeLimit = 0;                 // seconds after which the child is killed; 0: none
 };
 
 struct ProcessTiming {
-    double seconds = 0; // wall time from fork to the end of the child
-    long peakRssKb = 0; // the child's ru_maxrss
-    int exitCode = -1;  // 128 + the signal when a signal ended it
-    std::string errors; // what the child wrote to standard error
+    double seconds = 0;   // wall time from fork to the end of the child
+    long peakRssKb = 0;   // the child's ru_maxrss
+    int exitCode = -1;    // 128 + the signal when a signal ended it
+    std::string errors;   // what the child wrote to standard error
+    bool stopped = false; // killed at the time limit: seconds is a lower bound
 };
 
 // Runs the program to its end; failing to start it throws std::runtime_error.
 ProcessTiming RunTimed(const ProcessSpec& spec);
 
-// Runs it and throws std::runtime_error with its standard error unless it exits with 0.
+// Runs it and throws std::runtime_error with its standard error unless it exits with 0 or was
+// stopped at its time limit.
 ProcessTiming RunChecked(const ProcessSpec& spec);
 
 } // namespace zyntra::bench

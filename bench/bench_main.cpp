@@ -213,7 +213,8 @@ void PrintLegend(const Options& options, const PersonalFigures& small, const Per
         "- raw SQLite: the same rows inserted into the same database files, one transaction per",
         "  file, then read back, in process (" + Seconds(small.raw.value) + " at " + S + ", " +
             Seconds(large.raw.value) + " at " + L + ");",
-        "- import addressbook: the import of the round trip; peak RSS is the child's ru_maxrss;",
+        "- import addressbook: the import of the round trip; peak RSS is the child's ru_maxrss,",
+        "  which counts the few MB the bench itself holds when it starts a child (see \"none\");",
         "- content scan: bench/scan_bench (FileLists scan) against find -type f, same tree;",
         "- transfer: HeadlessFileOperation copy into a device folder against cp, then sync of the",
         "  copied file; best of " + std::to_string(kTransferRuns) + ";",

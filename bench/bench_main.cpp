@@ -21,7 +21,6 @@
 #include <fstream>
 #include <limits>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 
 namespace zyntra::bench {

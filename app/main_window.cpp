@@ -12,7 +12,9 @@
 #include "app/window_settings.h"
 #include "content/computer_browser.h"
 #include "content/content_page.h"
+#include "content/device_folders.h"
 #include "content/file_lists.h"
+#include "content/transfer_commands.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/editors/sync_page.h"
@@ -45,7 +47,35 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
                                                  *fileLists_, *devices_);
     computerBrowser_ = std::make_unique<ComputerBrowser>(
         controls_, ui_.waitCursor, *fileLists_, platform_.volumes, platform_.specialFolders);
+    MakeTransferCommands();
     WireHandlers();
+}
+
+void TdfmMain::MakeTransferCommands() {
+    // replaced by the device browser: the storage of the current device part and a rescan of
+    // the current category's folder there.
+    auto storage = [this] {
+        DeviceStorageView view;
+        const int part = devices_->CurrentPart();
+        if (part == kInternalMemoryPart || part == kMemoryCardPart)
+            view.devicePath = devices_->CurrentDevice().rootPath[static_cast<std::size_t>(part)];
+        view.card = part == kMemoryCardPart;
+        view.index = devices_->ContentIndex(devices_->CurrentDeviceIndex());
+        return view;
+    };
+    auto listDeviceFiles = [this, storage] {
+        const ContentCategory category = fileLists_->CurrentCategory();
+        fileLists_->ResetFileList(Side::Device, category);
+        if (std::optional<std::string> folder = CategoryFolder(storage(), category))
+            fileLists_->ScanFolder(*folder, InfoOf(category).filter, Side::Device, true);
+        auto& list = controls_.Get<ListView>("lvDictListView");
+        list.SetRowCount(static_cast<int>(fileLists_->CurrentList(Side::Device).size()));
+        list.Repaint();
+    };
+    transfers_ = std::make_unique<TransferCommands>(
+        TransferControls::From(controls_), ui_, *fileLists_, *contentPage_, *computerBrowser_,
+        *devices_, platform_.fileOperations,
+        DeviceSideHooks{storage, listDeviceFiles, listDeviceFiles});
 }
 
 TdfmMain::~TdfmMain() = default;
@@ -97,6 +127,7 @@ void TdfmMain::WireHandlers() {
     });
     contentPage_->AttachHandlers();
     computerBrowser_->AttachHandlers();
+    transfers_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
     mainPages.OnChange = [this, &mainPages] {
         state_->mainPage = mainPages.ActivePageIndex();

@@ -12,6 +12,7 @@ namespace zyntra {
 
 class ComputerBrowser;
 class ContentPage;
+class TransferCommands;
 class DeviceLink;
 class FileLists;
 class DeviceSync;
@@ -70,6 +71,8 @@ public:
     FileLists& Files() { return *fileLists_; }
     ContentPage& Content() { return *contentPage_; }
     ComputerBrowser& ComputerSide() { return *computerBrowser_; }
+    // Cut, Copy, Paste, Delete, Download and Upload of the content page.
+    TransferCommands& Transfers() { return *transfers_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -113,6 +116,7 @@ public:
 private:
     EditorServices MakeEditorServices();
     void WireHandlers();
+    void MakeTransferCommands();
     bool RunStartupChecks();
     void ShowStartPages();
     void SetDefaultSyncSelection();
@@ -139,6 +143,7 @@ private:
     std::unique_ptr<FileLists> fileLists_;
     std::unique_ptr<ContentPage> contentPage_;
     std::unique_ptr<ComputerBrowser> computerBrowser_;
+    std::unique_ptr<TransferCommands> transfers_;
 };
 
 } // namespace zyntra

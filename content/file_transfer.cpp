@@ -48,6 +48,39 @@ const FileOpError* ErrorAbout(const FileOpResult& result, const std::string& a,
     return nullptr;
 }
 
+// What the disk shows of one file after its operation ran.
+struct Landing {
+    bool arrived = false; // a new file stands under its name in the target folder
+    bool sourceGone = false;
+    bool clashed = false; // a file of its name stood there before
+    const FileOpError* error = nullptr;
+};
+
+// A file not reached when the operation stopped looks like a skipped one: untouched, with a
+// file of its name in the target.
+TransferOutcome Classify(const Landing& landing, bool move, bool maybeNotReached) {
+    if (landing.arrived && (!move || landing.sourceGone))
+        return TransferOutcome::Done;
+    if (landing.error != nullptr)
+        return TransferOutcome::Failed;
+    if (maybeNotReached)
+        return TransferOutcome::NotReached;
+    return landing.clashed ? TransferOutcome::Skipped : TransferOutcome::Failed;
+}
+
+std::string ProblemText(TransferOutcome outcome, const FileOpError* error) {
+    if (error != nullptr)
+        return error->message;
+    switch (outcome) {
+    case TransferOutcome::NotReached:
+        return "not reached: the operation stopped before it";
+    case TransferOutcome::Skipped:
+        return "a file of that name is already there; kept it";
+    default:
+        return "it did not arrive";
+    }
+}
+
 } // namespace
 
 TransferFile TransferFile::From(const FILE_TYPE& entry, ContentCategory category) {
@@ -132,34 +165,30 @@ void FileTransfer::RunGroup(const TransferRequest& request, const Group& group,
     }
     const FileOpResult result = operations_.Run(operation);
 
+    std::vector<Landing> landings;
+    std::size_t reached = 0; // files before this one were surely dealt with
     for (std::size_t k = 0; k < group.files.size(); ++k) {
         const std::string& source = request.files[group.files[k]].path;
         const std::string target = TargetPath(group.folder, source);
         const std::optional<FileIdentity> now = IdentityOf(target);
-        const bool arrived = now && (!before[k] || *before[k] != *now);
-        const bool sourceGone = !Exists(source);
-        TransferOutcome& outcome = report.outcomes[group.files[k]];
-        const FileOpError* error = ErrorAbout(result, source, target);
-        if (arrived && (!request.move || sourceGone))
-            outcome = TransferOutcome::Done;
-        else if (error != nullptr)
-            outcome = TransferOutcome::Failed;
-        else if (result.aborted && (error = ErrorAbout(result, group.folder, "")) != nullptr)
-            outcome = TransferOutcome::Failed; // refused before it started
-        else if (result.aborted)
-            outcome = TransferOutcome::NotReached;
-        else if (before[k])
-            outcome = TransferOutcome::Skipped;
-        else
-            outcome = TransferOutcome::Failed;
-        if (outcome == TransferOutcome::Done)
-            continue;
-        std::string why = error != nullptr                         ? error->message
-                          : outcome == TransferOutcome::NotReached ? "cancelled before it"
-                          : outcome == TransferOutcome::Skipped
-                              ? "a file of that name is already there; kept it"
-                              : "it did not arrive";
-        report.problems.emplace_back(source, std::move(why));
+        Landing landing{now && (!before[k] || *before[k] != *now), !Exists(source),
+                        before[k].has_value(), ErrorAbout(result, source, target)};
+        if (landing.arrived || landing.error != nullptr)
+            reached = k + 1;
+        landings.push_back(landing);
+    }
+    // Refused before it started: not enough space, or the target is no folder.
+    const FileOpError* refusal = result.aborted ? ErrorAbout(result, group.folder, "") : nullptr;
+    for (std::size_t k = 0; k < group.files.size(); ++k) {
+        Landing& landing = landings[k];
+        if (landing.error == nullptr)
+            landing.error = refusal;
+        const TransferOutcome outcome =
+            Classify(landing, request.move, result.aborted && k >= reached);
+        report.outcomes[group.files[k]] = outcome;
+        if (outcome != TransferOutcome::Done)
+            report.problems.emplace_back(request.files[group.files[k]].path,
+                                         ProblemText(outcome, landing.error));
     }
     // A companion's own trouble is worth telling even when its file went through.
     for (const FileOpError& error : result.errors)

@@ -129,6 +129,7 @@ std::string TransferCommands::TransferTargetFolder(TransferDirection direction,
 void TransferCommands::PasteToDevice() {
     if (ListOf(Side::Computer).Selected() < 0 || !controls_.computer.paste.Enabled())
         return;
+    WaitCursorScope busy(ui_.waitCursor);
     Paste(Side::Computer);
     ShowListAfresh(Side::Computer);
     if (deviceSide_.listDeviceFiles)
@@ -140,6 +141,7 @@ void TransferCommands::PasteToDevice() {
 void TransferCommands::PasteToComputer() {
     if (ListOf(Side::Device).Selected() < 0 || !controls_.device.paste.Enabled())
         return;
+    WaitCursorScope busy(ui_.waitCursor);
     Paste(Side::Device);
     ShowListAfresh(Side::Device);
     // The device list is not rescanned, and the mode stays: the next Paste moves again.
@@ -147,7 +149,6 @@ void TransferCommands::PasteToComputer() {
 }
 
 void TransferCommands::Paste(Side from) {
-    WaitCursorScope busy(ui_.waitCursor);
     const std::vector<COPY_FILE> selected = CollectSelected(from);
     const bool move = page_.GetTransferMode() == TransferMode::Move;
     const ContentCategory category = lists_.CurrentCategory();

@@ -35,6 +35,7 @@ protected:
             markersSeen_.push_back(FileExists(internal_ + "_sync.dat")
                                        ? ReadFile(internal_ + "_sync.dat")
                                        : std::string("(none)"));
+            busySeen_.push_back(harness_.ui.waitCursor.Shape() == CursorShape::Wait);
         };
     }
 
@@ -82,6 +83,7 @@ protected:
     std::string internal_;
     std::string card_;
     std::vector<std::string> markersSeen_;
+    std::vector<bool> busySeen_; // the wait cursor showing while each operation ran
 };
 
 TEST_F(TransferCommandsTest, CutAndPasteMovesTheFilesOntoTheDeviceUnderTheMarker) {
@@ -110,6 +112,8 @@ TEST_F(TransferCommandsTest, CutAndPasteMovesTheFilesOntoTheDeviceUnderTheMarker
     EXPECT_EQ(Requests()[0].title, "Zyntra");
     EXPECT_EQ(markersSeen_, std::vector<std::string>{"test"});
     EXPECT_FALSE(FileExists(internal_ + "_sync.dat"));
+    EXPECT_EQ(busySeen_, std::vector<bool>{true});
+    EXPECT_EQ(harness_.ui.waitCursor.Shape(), CursorShape::Default);
     EXPECT_EQ(Mode(), TransferMode::None);
 
     // Cut on the device list dims its rows and none of the computer list.

@@ -201,10 +201,13 @@ TEST_F(QtFileOperationTest, ErrorBoxNamesTheFileAndSkipGoesOnWhileCancelStops) {
 TEST_F(QtFileOperationTest, ProgressShowsOnlyForWorkLongerThanAMomentAndCancelStopsIt) {
     auto sources = Sources(2, "tiny");
     ProgressWatcher watcher;
+    // A moment longer than any machine takes for two tiny files, however busy it is.
+    operation_.SetMoment(std::chrono::minutes(10));
     FileOpResult quick = Copy(sources);
     EXPECT_EQ(quick.done, 2u);
     test::ProcessEvents();
     EXPECT_EQ(watcher.shown, 0) << "a quick copy shows nothing";
+    operation_.SetMoment(std::chrono::milliseconds(500));
 
     // A clash answered after a while makes the work long; the progress then shows and its
     // Cancel stops the copy of that file, which stays as it was.

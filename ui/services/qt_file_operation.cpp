@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QProgressDialog>
+#include <limits>
 
 namespace zyntra {
 namespace {
@@ -23,7 +24,9 @@ public:
         dialog_.setObjectName(QStringLiteral("FileProgressDialog"));
         dialog_.setWindowTitle(title);
         dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.setMinimumDuration(momentMs_);
+        // Shown by Breathe() only: the dialog's own timer would show it over a question that
+        // waits for the user, such as the delete confirmation.
+        dialog_.setMinimumDuration(std::numeric_limits<int>::max());
         // The dialog stays up through the final flush, past its last step.
         dialog_.setAutoReset(false);
         dialog_.setAutoClose(false);

@@ -14,6 +14,7 @@
 #include "content/content_page.h"
 #include "content/device_browser.h"
 #include "content/file_lists.h"
+#include "content/transfer_commands.h"
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/editors/sync_page.h"
@@ -48,7 +49,17 @@ TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
         controls_, ui_.waitCursor, *fileLists_, platform_.volumes, platform_.specialFolders);
     deviceBrowser_ = std::make_unique<DeviceBrowser>(controls_, ui_, *fileLists_, *devices_,
                                                      platform_.volumes, *contentPage_);
+    MakeTransferCommands();
     WireHandlers();
+}
+
+void TdfmMain::MakeTransferCommands() {
+    DeviceBrowser& deviceSide = *deviceBrowser_;
+    transfers_ = std::make_unique<TransferCommands>(
+        TransferControls::From(controls_), ui_, *fileLists_, *contentPage_, *computerBrowser_,
+        *devices_, platform_.fileOperations,
+        DeviceSideHooks{[&deviceSide] { return deviceSide.CurrentStorage(); },
+                        [&deviceSide] { deviceSide.ListDeviceFiles(ListScope::CurrentCategory); }});
 }
 
 TdfmMain::~TdfmMain() = default;
@@ -101,6 +112,7 @@ void TdfmMain::WireHandlers() {
     contentPage_->AttachHandlers();
     computerBrowser_->AttachHandlers();
     deviceBrowser_->AttachHandlers();
+    transfers_->AttachHandlers();
     auto& mainPages = controls_.Get<PageControl>("pgcMain");
     mainPages.OnChange = [this, &mainPages] {
         state_->mainPage = mainPages.ActivePageIndex();

@@ -14,6 +14,7 @@ namespace zyntra {
 class ComputerBrowser;
 class ContentPage;
 class DeviceBrowser;
+class TransferCommands;
 class DeviceLink;
 class FileLists;
 class DeviceSync;
@@ -75,6 +76,8 @@ public:
     ContentPage& Content() { return *contentPage_; }
     ComputerBrowser& ComputerSide() { return *computerBrowser_; }
     DeviceBrowser& DeviceSide() { return *deviceBrowser_; }
+    // Cut, Copy, Paste, Delete, Download and Upload of the content page.
+    TransferCommands& Transfers() { return *transfers_; }
 
     // The start-up sequence. False when the program must end (the reason has
     // been shown); the caller then quits without running the message loop.
@@ -126,6 +129,7 @@ public:
 private:
     EditorServices MakeEditorServices();
     void WireHandlers();
+    void MakeTransferCommands();
     bool RunStartupChecks();
     void ShowStartPages();
     void SetDefaultSyncSelection();
@@ -153,6 +157,7 @@ private:
     std::unique_ptr<ContentPage> contentPage_;
     std::unique_ptr<ComputerBrowser> computerBrowser_;
     std::unique_ptr<DeviceBrowser> deviceBrowser_;
+    std::unique_ptr<TransferCommands> transfers_;
 };
 
 } // namespace zyntra

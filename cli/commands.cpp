@@ -9,6 +9,20 @@ std::string CommandArgs::Option(const std::string& name, const std::string& fall
     return fallback;
 }
 
+bool CommandArgs::HasOption(const std::string& name) const {
+    for (const auto& option : options)
+        if (option.first == name)
+            return true;
+    return false;
+}
+
+bool CommandArgs::Flag(const std::string& name) const {
+    for (const std::string& flag : flags)
+        if (flag == name)
+            return true;
+    return false;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"devices", "", "list the connected devices as JSON", {}, 0, 0, true, nullptr, RunDevices},
@@ -49,6 +63,8 @@ const std::vector<Command>& Commands() {
          true,
          CheckLs,
          RunLs},
+        CopyCommand(),
+        DeleteCommand(),
     };
     return commands;
 }
@@ -68,7 +84,9 @@ std::string UsageText() {
             "subfolders of the category's folder, or one computer folder (by default the\n"
             "current one) without its subfolders.\n"
             "--password-stdin answers the device's password prompt with the first line of\n"
-            "standard input; without it a locked device refuses.\n\n"
+            "standard input; without it a locked device refuses.\n"
+            "copy skips a file whose name is already in the target folder unless --replace\n"
+            "is given; each file takes its lyrics (.lrc) or subtitles (.srt) along.\n\n"
             "exit codes: 0 success, 1 the run failed, 2 usage error, 3 no usable device,\n"
             "4 password refused\n";
     return text;

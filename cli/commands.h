@@ -12,9 +12,12 @@ class CliApp;
 struct CommandArgs {
     std::vector<std::string> positional;
     std::vector<std::pair<std::string, std::string>> options; // --name value
+    std::vector<std::string> flags;                           // --name, without a value
 
     // The value of an option, or `fallback` when it was not given.
     std::string Option(const std::string& name, const std::string& fallback) const;
+    bool HasOption(const std::string& name) const;
+    bool Flag(const std::string& name) const;
 };
 
 struct Command {
@@ -29,6 +32,7 @@ struct Command {
     // whatever the lock and the devices; a problem to show, or nothing. May be null.
     std::optional<std::string> (*check)(const CommandArgs& args);
     int (*run)(CliApp& app, const CommandArgs& args);
+    std::vector<std::string> flags = {}; // the --options it takes without a value
 };
 
 // Every command, in the order the help lists them.
@@ -44,6 +48,10 @@ int RunImport(CliApp& app, const CommandArgs& args);
 int RunBackup(CliApp& app, const CommandArgs& args);
 int RunRestore(CliApp& app, const CommandArgs& args);
 int RunLs(CliApp& app, const CommandArgs& args);
+
+// Content files between the computer and the device (cli/command_transfer.cpp).
+Command CopyCommand();
+Command DeleteCommand();
 
 // The help text listing every command.
 std::string UsageText();

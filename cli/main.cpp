@@ -18,14 +18,18 @@ int Usage(const std::string& problem) {
     return kExitUsage;
 }
 
-// Splits the words after the command into positional arguments and the
-// command's options, each of which takes a value.
+// Splits the words after the command into positional arguments, the
+// command's flags and its options, each of which takes a value.
 std::optional<std::string> ParseArgs(const Command& command, int argc, char** argv, int first,
                                      CommandArgs& args) {
     for (int i = first; i < argc; ++i) {
         std::string word = argv[i];
         if (word.rfind("--", 0) != 0) {
             args.positional.push_back(word);
+            continue;
+        }
+        if (std::find(command.flags.begin(), command.flags.end(), word) != command.flags.end()) {
+            args.flags.push_back(word);
             continue;
         }
         if (std::find(command.options.begin(), command.options.end(), word) ==

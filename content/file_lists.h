@@ -76,8 +76,12 @@ private:
     struct ScanState;
 
     FileList& MutableList(Side side, ContentCategory category);
-    void ScanInto(ScanState& scan, const std::string& folder, bool recursive);
-    void AddFile(ScanState& scan, const std::string& folder, const std::string& name,
+    // Reads the folder open as folderFd and closes it.
+    void ScanInto(ScanState& scan, int folderFd, bool recursive);
+    void EnterFolder(ScanState& scan, int parentFd, const char* name);
+    void AddRegularFile(ScanState& scan, int folderFd, const char* name, ContentCategory category);
+    // fd: the file open for reading, or -1 when it could not be opened or need not be.
+    void AddFile(ScanState& scan, std::string_view name, ContentCategory category, int fd,
                  std::uint64_t size, std::time_t lastWrite);
 
     std::array<FileList, kCategoryCount> computerFiles_;

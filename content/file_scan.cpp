@@ -8,9 +8,15 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // Folder paths here end in '/', the separator of this system, where the device's own content
 // index writes backslashes; device/content_path turns those into folders below a root.
+//
+// The walk names every entry relative to its folder's descriptor, so the kernel never looks a
+// whole path up again, and trusts the entry type the folder reports where it can: a folder is
+// entered and a file left out by its name alone, and a listed file costs one status query, or
+// for music and books one open, status query and read of the tail.
 
 namespace zyntra {
 namespace {
@@ -80,6 +86,26 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
+class OpenFile {
+public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    ~OpenFile() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int Descriptor() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Only these two categories read anything of a file.
+bool ReadsTail(ContentCategory category) {
+    return category == ContentCategory::Ebook || category == ContentCategory::Mp3Music;
+}
+
 } // namespace
 
 struct FileLists::ScanState {
@@ -88,72 +114,129 @@ struct FileLists::ScanState {
     // The device side lists a linked file only when it lies in the scanned tree.
     std::string realRoot;
     CharsetConverter toInterface;
+    // The folder being read, with its separator; grown on the way down and cut on the way up.
+    std::string folder{};
     EbookTrailer trailer{};
     Id3v1Tag tag{};
+    // Files copied together share their time, so its text is made once for a run of them.
+    std::time_t shownTime = 0;
+    std::string shownText{};
 };
 
 void FileLists::ScanFolder(const std::string& folder, std::string_view filter, Side side,
                            bool recursive) {
     if (folder.empty())
         return;
-    ScanState scan{side, filter, "", CharsetConverter(InterfaceCharset(systemLanguage_), "UTF-8")};
+    int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0)
+        return;
+    ScanState scan{side, filter, "", CharsetConverter(InterfaceCharset(systemLanguage_), "UTF-8"),
+                   WithSeparator(folder)};
     if (side == Side::Device)
         scan.realRoot = RealPath(folder);
-    ScanInto(scan, WithSeparator(folder), recursive);
+    ScanInto(scan, folderFd, recursive);
 }
 
-void FileLists::ScanInto(ScanState& scan, const std::string& folder, bool recursive) {
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir)
+void FileLists::ScanInto(ScanState& scan, int folderFd, bool recursive) {
+    std::unique_ptr<DIR, DirCloser> dir(fdopendir(folderFd));
+    if (!dir) {
+        close(folderFd);
         return;
+    }
     while (const dirent* entry = readdir(dir.get())) {
-        std::string name = entry->d_name;
-        if (name.front() == '.')
+        if (entry->d_name[0] == '.')
             continue;
-        // Only entries that may be listed or entered are looked at closer.
-        bool mayBeFolder = recursive && (entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN);
-        std::string extension = LowerExtension(name);
-        if (!mayBeFolder && !FilterHolds(scan.filter, extension))
-            continue;
-        EntryInfo info = Inspect(dirfd(dir.get()), entry->d_name);
-        if (info.kind == EntryKind::Folder) {
+        if (entry->d_type == DT_DIR) {
             if (recursive)
-                ScanInto(scan, folder + name + '/', true);
+                EnterFolder(scan, folderFd, entry->d_name);
             continue;
         }
-        if (info.kind != EntryKind::File || !FilterHolds(scan.filter, extension))
+        std::string extension = LowerExtension(entry->d_name);
+        std::optional<ContentCategory> category;
+        if (FilterHolds(scan.filter, extension))
+            category = CategoryOfExtension(extension);
+        if (entry->d_type == DT_REG) {
+            if (category)
+                AddRegularFile(scan, folderFd, entry->d_name, *category);
+            continue;
+        }
+        // Links, and entries of file systems that keep no type in their folders.
+        bool mayBeFolder = recursive && entry->d_type == DT_UNKNOWN;
+        if (!category && !mayBeFolder)
+            continue;
+        EntryInfo info = Inspect(folderFd, entry->d_name);
+        if (info.kind == EntryKind::Folder) {
+            if (recursive)
+                EnterFolder(scan, folderFd, entry->d_name);
+            continue;
+        }
+        if (info.kind != EntryKind::File || !category)
             continue;
         if (info.linked && scan.side == Side::Device &&
-            !Inside(RealPath(folder + name), scan.realRoot))
+            !Inside(RealPath(scan.folder + entry->d_name), scan.realRoot))
             continue;
-        AddFile(scan, folder, name, info.size, info.lastWrite);
+        // The link was checked above, so the file is opened through it.
+        OpenFile file(ReadsTail(*category) ? openat(folderFd, entry->d_name, O_RDONLY | O_CLOEXEC)
+                                           : -1);
+        AddFile(scan, entry->d_name, *category, file.Descriptor(), info.size, info.lastWrite);
     }
 }
 
-void FileLists::AddFile(ScanState& scan, const std::string& folder, const std::string& name,
-                        std::uint64_t size, std::time_t lastWrite) {
-    std::string extension = LowerExtension(name);
-    std::optional<ContentCategory> category = CategoryOfExtension(extension);
-    if (!category)
+void FileLists::EnterFolder(ScanState& scan, int parentFd, const char* name) {
+    // Never through a link, even one put in the folder's place since it was listed.
+    int folderFd = openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    if (folderFd < 0)
         return;
-    FILE_TYPE entry;
+    std::size_t parentLength = scan.folder.size();
+    scan.folder.append(name).push_back('/');
+    ScanInto(scan, folderFd, true);
+    scan.folder.resize(parentLength);
+}
+
+void FileLists::AddRegularFile(ScanState& scan, int folderFd, const char* name,
+                               ContentCategory category) {
+    struct stat info {};
+    if (!ReadsTail(category)) {
+        if (fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            AddFile(scan, name, category, -1, static_cast<std::uint64_t>(info.st_size),
+                    info.st_mtime);
+        return;
+    }
+    OpenFile file(openat(folderFd, name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY));
+    int fd = file.Descriptor();
+    // A file that cannot be opened is still described: music is listed without its tag.
+    if (fd >= 0 ? fstat(fd, &info) != 0 : fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return;
+    if (S_ISREG(info.st_mode))
+        AddFile(scan, name, category, fd, static_cast<std::uint64_t>(info.st_size), info.st_mtime);
+}
+
+void FileLists::AddFile(ScanState& scan, std::string_view name, ContentCategory category, int fd,
+                        std::uint64_t size, std::time_t lastWrite) {
+    // A book is listed only for the current device, so it is checked before anything is made.
+    if (category == ContentCategory::Ebook &&
+        (fd < 0 || CheckEbookTrailer(fd, size, scan.trailer, *currentDevice_) != 0))
+        return;
+    if (scan.shownText.empty() || lastWrite != scan.shownTime) {
+        scan.shownTime = lastWrite;
+        scan.shownText = ModifiedText(lastWrite);
+    }
+    FILE_TYPE& entry = MutableList(scan.side, category).emplace_back();
     entry.fileName = name;
-    entry.fileType = extension.substr(1, kFileTypeLength);
+    entry.fileType = LowerExtension(name).substr(1, kFileTypeLength);
     entry.sizeKB = SizeKBText(size);
-    entry.modified = ModifiedText(lastWrite);
-    entry.fullPath = folder + name;
-    if (*category == ContentCategory::Ebook) {
-        if (CheckEbookTrailer(entry.fullPath, scan.trailer, *currentDevice_) != 0)
-            return;
+    entry.modified = scan.shownText;
+    entry.fullPath.reserve(scan.folder.size() + name.size());
+    entry.fullPath.append(scan.folder).append(name);
+    if (category == ContentCategory::Ebook) {
         entry.title = EbookDisplayTitle(scan.trailer, systemLanguage_, scan.toInterface);
         entry.bookMainClass = TrailerBookMainClass(scan.trailer);
         entry.bookSubClass = TrailerBookSubClass(scan.trailer);
-    } else if (*category == ContentCategory::Mp3Music &&
-               ReadId3v1Tag(entry.fullPath, scan.tag) == 0) {
+    } else if (category == ContentCategory::Mp3Music && fd >= 0 &&
+               ReadId3v1Tag(fd, size, scan.tag) == 0) {
         entry.title = Id3v1Title(scan.tag);
         entry.artist = Id3v1Artist(scan.tag);
     }
-    MutableList(scan.side, *category).push_back(std::move(entry));
 }
 
 } // namespace zyntra

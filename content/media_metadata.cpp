@@ -117,12 +117,17 @@ std::string CutToRoom(std::string text, std::string_view charset) {
 int ReadId3v1Tag(const std::string& path, Id3v1Tag& tag) {
     tag.fill('\0');
     ReadOnlyFile file(path);
-    if (!file.IsOpen())
+    off_t size = file.IsOpen() ? file.Size() : -1;
+    if (size < 0)
         return -1;
-    off_t size = file.Size();
-    if (size < static_cast<off_t>(kId3v1TagSize))
+    return ReadId3v1Tag(file.Descriptor(), static_cast<std::uint64_t>(size), tag);
+}
+
+int ReadId3v1Tag(int fd, std::uint64_t size, Id3v1Tag& tag) {
+    tag.fill('\0');
+    if (size < kId3v1TagSize)
         return -1;
-    if (!ReadAt(file.Descriptor(), size - static_cast<off_t>(kId3v1TagSize), tag))
+    if (!ReadAt(fd, static_cast<off_t>(size - kId3v1TagSize), tag))
         return -1;
     bool tagged =
         LowerAscii(tag[0]) == 't' && LowerAscii(tag[1]) == 'a' && LowerAscii(tag[2]) == 'g';
@@ -140,13 +145,16 @@ std::string Id3v1Artist(const Id3v1Tag& tag) {
 int CheckEbookTrailer(const std::string& path, EbookTrailer& trailer, const DEV_INFO& device) {
     trailer.fill('\0');
     ReadOnlyFile file(path);
-    if (!file.IsOpen())
-        return -1;
-    off_t size = file.Size();
+    off_t size = file.IsOpen() ? file.Size() : -1;
     if (size < 0)
         return -1;
-    off_t start = std::max<off_t>(0, size - static_cast<off_t>(kEbookTrailerSize));
-    if (!ReadAt(file.Descriptor(), start, trailer))
+    return CheckEbookTrailer(file.Descriptor(), static_cast<std::uint64_t>(size), trailer, device);
+}
+
+int CheckEbookTrailer(int fd, std::uint64_t size, EbookTrailer& trailer, const DEV_INFO& device) {
+    trailer.fill('\0');
+    std::uint64_t start = size > kEbookTrailerSize ? size - kEbookTrailerSize : 0;
+    if (!ReadAt(fd, static_cast<off_t>(start), trailer))
         return -1;
     for (std::size_t i = 0; i < kMagicLength; ++i)
         if (LowerAscii(trailer[i]) != LowerAscii(kEbookMagic[i]))

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,12 +24,16 @@ using EbookTrailer = std::array<char, kEbookTrailerSize>;
 // otherwise, also for a file that cannot be opened or is shorter than a tag. The tag is zeroed
 // first, so a failed read leaves no bytes of an earlier file.
 int ReadId3v1Tag(const std::string& path, Id3v1Tag& tag);
+// The same on a regular file the caller has open for reading and whose size it knows, so a scan
+// that has the file open already reads the tag with one read and no lookup by path.
+int ReadId3v1Tag(int fd, std::uint64_t size, Id3v1Tag& tag);
 std::string Id3v1Title(const Id3v1Tag& tag);
 std::string Id3v1Artist(const Id3v1Tag& tag);
 
 // Fills trailer with the last 1024 bytes of the file (a shorter file: all of it, then zeros) and
 // returns 0 when the book is made for the device's content codes, else -1.
 int CheckEbookTrailer(const std::string& path, EbookTrailer& trailer, const DEV_INFO& device);
+int CheckEbookTrailer(int fd, std::uint64_t size, EbookTrailer& trailer, const DEV_INFO& device);
 std::string TrailerBookMainClass(const EbookTrailer& trailer);
 std::string TrailerBookSubClass(const EbookTrailer& trailer);
 

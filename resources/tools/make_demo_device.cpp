@@ -136,17 +136,6 @@ void AddDictionary(const fs::path& path, int dictId, bool lowerMatch,
     }
 }
 
-void AddContentFiles(const fs::path& internal) {
-    WriteBytes(internal / "TEXT" / "Welcome.txt",
-               "Welcome to the demo device.\r\nCopy files here from the computer pane.\r\n");
-    // An mp3 frame header is not needed for listing; the ID3v1 tag at the end is what is read.
-    std::string tag(128, '\0');
-    tag.replace(0, 3, "TAG");
-    tag.replace(3, 12, "Morning Song");
-    tag.replace(33, 10, "Demo Band");
-    WriteBytes(internal / "MUSIC" / "morning.mp3", std::string(4096, '\0') + tag);
-    WriteBytes(internal / "MUSIC" / "morning.lrc", "[00:00.00]Morning Song\n");
-}
 
 // The last 128 bytes of a tagged song: "TAG", then the 30-byte title and artist fields.
 std::string Song(const std::string& title, const std::string& artist, std::size_t audioBytes) {
@@ -180,6 +169,14 @@ std::string TinyPng() {
         0x9C, 0x63, 0xF8, 0xCF, 0xC0, 0xF0, 0x1F, 0x00, 0x05, 0x00, 0x01, 0xFF, 0x89, 0x99,
         0x3D, 0x1D, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+void AddContentFiles(const fs::path& internal) {
+    WriteBytes(internal / "TEXT" / "Welcome.txt",
+               "Welcome to the demo device.\r\nCopy files here from the computer pane.\r\n");
+    // An mp3 frame header is not needed for listing; the ID3v1 tag at the end is what is read.
+    WriteBytes(internal / "MUSIC" / "morning.mp3", Song("Morning Song", "Demo Band", 4096));
+    WriteBytes(internal / "MUSIC" / "morning.lrc", "[00:00.00]Morning Song\n");
 }
 
 // Files for the computer side to send to the device: a volume of its own in the table, so

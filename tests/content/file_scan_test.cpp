@@ -3,12 +3,15 @@
 #include "tests/support/temp_dir.h"
 
 #include <algorithm>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zyntra {
 namespace {
@@ -177,6 +180,90 @@ TEST(ScanFolder, MusicTitlesAndBooksOfTheCurrentDeviceOnly) {
     EXPECT_EQ(books[0].title, "Tales");
     EXPECT_EQ(books[0].bookMainClass, "K3");
     EXPECT_EQ(books[0].bookSubClass, "L4");
+}
+
+// What a plain walk of the folders yields, folder by folder where each is met, for comparison.
+void ListedInWalkOrder(const std::string& folder, std::vector<std::string>& paths) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), &closedir);
+    ASSERT_TRUE(dir);
+    while (const dirent* entry = readdir(dir.get())) {
+        std::string name = entry->d_name;
+        if (name.front() == '.')
+            continue;
+        if (fs::is_directory(folder + name))
+            ListedInWalkOrder(folder + name + "/", paths);
+        else if (name.ends_with(".txt"))
+            paths.push_back(folder + name);
+    }
+}
+
+TEST(ScanFolder, DeviceFilesComeInWalkOrderWithTheirOwnFolders) {
+    TempDir dir;
+    std::string root = dir.Path() + "dev/";
+    for (const char* path :
+         {"a.txt", "long-folder-name/b.txt", "long-folder-name/c/d.txt", "long-folder-name/c/e.txt",
+          "long-folder-name/f.txt", "x/g.txt", "x/y/z/h.txt", "i.txt", "j.jpg"})
+        WriteFile(root + path, "x");
+    FileLists lists;
+    lists.ScanFolder(root, kAllCategoriesFilter, Side::Device, true);
+    std::vector<std::string> expected;
+    ListedInWalkOrder(root, expected);
+    std::vector<std::string> listed;
+    for (const FILE_TYPE& entry : lists.List(Side::Device, ContentCategory::Writer))
+        listed.push_back(entry.fullPath);
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(listed.size(), 8u);
+}
+
+TEST(ScanFolder, LinkedMusicAndBooksAreReadThroughTheirLinks) {
+    TempDir dir;
+    std::string root = dir.Path() + "dev/";
+    WriteFile(dir.Path() + "outside/song.mp3", test::Id3v1Block("TAG", "Far", "Away"));
+    WriteFile(root + "MUSIC/song.mp3", test::Id3v1Block("TAG", "Near", "Here"));
+    test::TrailerFields fields;
+    fields.englishTitle = "Linked";
+    WriteFile(root + "EBOOK/book.dbk", test::EbookTrailerBytes(fields));
+    fs::create_symlink(dir.Path() + "outside/song.mp3", root + "MUSIC/far.mp3");
+    fs::create_symlink(root + "MUSIC/song.mp3", root + "MUSIC/near.mp3");
+    fs::create_symlink(root + "EBOOK/book.dbk", root + "EBOOK/again.dbk");
+    DEV_INFO device;
+    device.mainClass = "B";
+    device.subClass = "02";
+    FileLists lists;
+    lists.SetScanContext(device, "en_US");
+    lists.ScanFolder(root, kAllCategoriesFilter, Side::Device, true);
+    const FileList& music = lists.List(Side::Device, ContentCategory::Mp3Music);
+    EXPECT_EQ(Names(music), (std::vector<std::string>{"near.mp3", "song.mp3"}));
+    ASSERT_NE(Find(music, "near.mp3"), nullptr);
+    EXPECT_EQ(Find(music, "near.mp3")->artist, "Here");
+    const FileList& books = lists.List(Side::Device, ContentCategory::Ebook);
+    ASSERT_EQ(Names(books), (std::vector<std::string>{"again.dbk", "book.dbk"}));
+    EXPECT_EQ(Find(books, "again.dbk")->title, "Linked");
+
+    lists.ScanFolder(root + "MUSIC", ".mp3", Side::Computer, false);
+    const FILE_TYPE* far = Find(lists.List(Side::Computer, ContentCategory::Mp3Music), "far.mp3");
+    ASSERT_NE(far, nullptr);
+    EXPECT_EQ(far->title, "Far");
+    EXPECT_EQ(far->sizeKB, "1");
+}
+
+TEST(ScanFolder, UnreadableMusicListedBareAndUnreadableBooksLeftOut) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not keep the superuser out";
+    TempDir dir;
+    WriteFile(dir.Path() + "locked.mp3",
+              std::string(2000, 'm') + test::Id3v1Block("TAG", "T", "A"));
+    WriteFile(dir.Path() + "locked.dbk", test::EbookTrailerBytes({}));
+    fs::permissions(dir.Path() + "locked.mp3", fs::perms::none);
+    fs::permissions(dir.Path() + "locked.dbk", fs::perms::none);
+    FileLists lists;
+    lists.ScanFolder(dir.Path(), kAllCategoriesFilter, Side::Computer, false);
+    const FileList& music = lists.List(Side::Computer, ContentCategory::Mp3Music);
+    ASSERT_EQ(music.size(), 1u);
+    EXPECT_EQ(music[0].title, "");
+    EXPECT_EQ(music[0].sizeKB, "3");
+    EXPECT_FALSE(music[0].modified.empty());
+    EXPECT_TRUE(lists.List(Side::Computer, ContentCategory::Ebook).empty());
 }
 
 } // namespace

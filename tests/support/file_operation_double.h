@@ -2,6 +2,7 @@
 
 #include "platform/file_operation.h"
 
+#include <functional>
 #include <vector>
 
 namespace zyntra {
@@ -12,11 +13,15 @@ class RecordingFileOperation : public FileOperation {
 public:
     FileOpResult Run(const FileOpRequest& request) override {
         requests.push_back(request);
+        if (beforeRun)
+            beforeRun(request);
         return HeadlessFileOperation(policy).Run(request);
     }
 
     FileOperationPolicy policy;
     std::vector<FileOpRequest> requests;
+    // Runs before each request is carried out, to look at the world as the operation finds it.
+    std::function<void(const FileOpRequest&)> beforeRun;
 };
 
 } // namespace zyntra

@@ -165,9 +165,13 @@ TEST_F(QtFileOperationTest, DeleteIsConfirmedOnceListingTheFirstDozenFiles) {
     EXPECT_FALSE(text.contains(QString::fromStdString(sources[12])));
     EXPECT_TRUE(text.endsWith(QStringLiteral("\n... and 2 more"))) << text.toStdString();
 
+    // A user who takes a while to answer sees the question alone: no progress comes up over it.
+    ProgressWatcher watcher;
     int asked = 0;
     WhenBoxShown(QStringLiteral("FileDeleteBox"), [&](QMessageBox& box) {
         ++asked;
+        QTest::qWait(900);
+        EXPECT_EQ(watcher.shown, 0) << "a progress over the question";
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Vellmar Zyntra")) << "a request without title";
         EXPECT_FALSE(box.text().contains(QStringLiteral("more")));
         Save(box, "file_delete_box");
@@ -201,10 +205,13 @@ TEST_F(QtFileOperationTest, ErrorBoxNamesTheFileAndSkipGoesOnWhileCancelStops) {
 TEST_F(QtFileOperationTest, ProgressShowsOnlyForWorkLongerThanAMomentAndCancelStopsIt) {
     auto sources = Sources(2, "tiny");
     ProgressWatcher watcher;
+    // A moment longer than any machine takes for two tiny files, however busy it is.
+    operation_.SetMoment(std::chrono::minutes(10));
     FileOpResult quick = Copy(sources);
     EXPECT_EQ(quick.done, 2u);
     test::ProcessEvents();
     EXPECT_EQ(watcher.shown, 0) << "a quick copy shows nothing";
+    operation_.SetMoment(std::chrono::milliseconds(500));
 
     // A clash answered after a while makes the work long; the progress then shows and its
     // Cancel stops the copy of that file, which stays as it was.

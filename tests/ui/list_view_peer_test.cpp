@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -93,6 +94,30 @@ TEST_F(ListViewPeerTest, RepaintsOfSingleRowsAreGatheredIntoOneChange) {
     test::ProcessEvents();
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(view->model()->index(3, 1).data(Qt::ForegroundRole).isValid());
+}
+
+TEST_F(ListViewPeerTest, RepaintOfEveryRowRedrawsTheShownRowsAndTellsNoOthers) {
+    list.SetRowCount(100000);
+    ShowWindow();
+    // A single row first: the other shown rows must still be redrawn by the repaint below.
+    list.RepaintRow(2);
+    test::ProcessEvents();
+    std::vector<int> changedRows;
+    QObject::connect(view->model(), &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& top, const QModelIndex& bottom) {
+                         changedRows.push_back(top.row());
+                         changedRows.push_back(bottom.row());
+                     });
+    asked.clear();
+    list.Repaint();
+    test::ProcessEvents();
+    const int lastShown = view->indexAt(QPoint(1, view->viewport()->height() - 1)).row();
+    ASSERT_GT(lastShown, 2);
+    for (int row = 0; row <= lastShown; ++row) {
+        EXPECT_EQ(asked.count(row), 1u) << row;
+    }
+    ASSERT_FALSE(changedRows.empty());
+    EXPECT_LT(*std::max_element(changedRows.begin(), changedRows.end()), VisibleCapacity());
 }
 
 TEST_F(ListViewPeerTest, ColumnsHaveTheKitsCaptionsAndWidthsAndHiddenOnesAreOutOfReach) {

@@ -30,7 +30,20 @@ int ListViewModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : std::max(columns_, 1);
 }
 
+void ListViewModel::NoteDrawn(int row) const {
+    if (row == lastDrawn_ || drawnOverflow_) {
+        return;
+    }
+    lastDrawn_ = row;
+    drawn_.insert(row);
+    if (drawn_.size() > kDrawnCap) {
+        drawn_.clear();
+        drawnOverflow_ = true;
+    }
+}
+
 const ListRow& ListViewModel::Row(int row) const {
+    NoteDrawn(row);
     if (row != cachedRow_) {
         cached_ = list_.RowData(row);
         cachedRow_ = row;
@@ -68,6 +81,7 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const {
         return image >= 0 ? QVariant(Image(image)) : QVariant();
     }
     case Qt::ForegroundRole:
+        NoteDrawn(index.row());
         if (list_.IsRowCut(index.row())) {
             return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
         }
@@ -186,6 +200,39 @@ void ListViewModel::FlushRepaints() {
     const int last = std::min(dirtyLast_, rows_ - 1);
     dirtyFirst_ = dirtyLast_ = -1;
     cachedRow_ = -1;
+    lastDrawn_ = -1;
+    drawn_.erase(drawn_.lower_bound(rows_), drawn_.end());
+    if (first < 0 || first > last) {
+        return;
+    }
+    if (drawnOverflow_) {
+        EmitChanged(first, last);
+        // Every row a view shows is drawn anew after this, so the noting starts over.
+        if (first == 0 && last == rows_ - 1) {
+            drawnOverflow_ = false;
+            drawn_.clear();
+        }
+        return;
+    }
+    // One change per run of neighbouring drawn rows inside the dirty range; those rows count as
+    // drawn again once a view has drawn them anew. Drawn rows outside the range stay noted.
+    const auto begin = drawn_.lower_bound(first);
+    const auto end = drawn_.upper_bound(last);
+    int runFirst = -1;
+    int runLast = -1;
+    for (auto row = begin; row != end; ++row) {
+        if (runFirst >= 0 && *row == runLast + 1) {
+            runLast = *row;
+            continue;
+        }
+        EmitChanged(runFirst, runLast);
+        runFirst = runLast = *row;
+    }
+    EmitChanged(runFirst, runLast);
+    drawn_.erase(begin, end);
+}
+
+void ListViewModel::EmitChanged(int first, int last) {
     if (first >= 0 && first <= last) {
         emit dataChanged(index(first, 0), index(last, std::max(columns_, 1) - 1));
     }

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <functional>
+#include <set>
 
 namespace zyntra {
 
@@ -16,6 +17,9 @@ class TextCodec;
 // The rows of a kit list view as a Qt model, fetched only when a view draws them: the model
 // keeps the row count it last told its views and one row of texts, never the rows themselves.
 // Repaints asked for one row at a time are gathered into one change per turn of the event loop.
+// A change is told only for rows a view drew since the last change: Qt's views walk every row
+// of a changed range, which for a long list costs more than the drawing, while a row no view
+// drew is asked for anew whenever it comes into view.
 class ListViewModel : public QAbstractTableModel {
 public:
     static constexpr const char* kRowsMimeType = "application/x-zyntra-list-rows";
@@ -51,7 +55,9 @@ public:
 private:
     const ListRow& Row(int row) const;
     QIcon Image(int index) const;
+    void NoteDrawn(int row) const;
     void FlushRepaints();
+    void EmitChanged(int first, int last);
 
     ListView& list_;
     const TextCodec& codec_;
@@ -65,6 +71,12 @@ private:
     mutable ListRow cached_;
     mutable QHash<quint64, QIcon> images_;
     mutable QTimer forgetTimer_;
+
+    // Rows asked for since the last change was told; past the cap, every row counts as drawn.
+    static constexpr std::size_t kDrawnCap = 4096;
+    mutable std::set<int> drawn_;
+    mutable bool drawnOverflow_ = false;
+    mutable int lastDrawn_ = -1;
 
     int dirtyFirst_ = -1;
     int dirtyLast_ = -1;

@@ -8,23 +8,25 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QProgressDialog>
+#include <limits>
 
 namespace zyntra {
 namespace {
 
-// Work shorter than this shows no progress at all.
-constexpr int kMomentMs = 500;
 constexpr int kSteps = 1000;
 
 class ProgressUi : public FileOperationUi {
 public:
     ProgressUi(const FileOpRequest& request, const FileQuestions& questions, QWidget* owner,
-               const QString& title)
-        : request_(request), questions_(questions), owner_(owner), dialog_(owner) {
+               const QString& title, std::chrono::milliseconds moment)
+        : request_(request), questions_(questions), owner_(owner), dialog_(owner),
+          momentMs_(static_cast<int>(moment.count())) {
         dialog_.setObjectName(QStringLiteral("FileProgressDialog"));
         dialog_.setWindowTitle(title);
         dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.setMinimumDuration(kMomentMs);
+        // Shown by Breathe() only: the dialog's own timer would show it over a question that
+        // waits for the user, such as the delete confirmation.
+        dialog_.setMinimumDuration(std::numeric_limits<int>::max());
         // The dialog stays up through the final flush, past its last step.
         dialog_.setAutoReset(false);
         dialog_.setAutoClose(false);
@@ -86,7 +88,7 @@ private:
 
     // Lets Cancel and repaints through; after a moment the dialog shows itself.
     void Breathe() {
-        if (!dialog_.isVisible() && !dialog_.wasCanceled() && started_.elapsed() >= kMomentMs)
+        if (!dialog_.isVisible() && !dialog_.wasCanceled() && started_.elapsed() >= momentMs_)
             dialog_.show();
         QCoreApplication::processEvents();
     }
@@ -96,6 +98,7 @@ private:
     QWidget* owner_;
     QProgressDialog dialog_;
     QElapsedTimer started_;
+    int momentMs_;
     std::size_t shownFile_ = static_cast<std::size_t>(-1);
     QString fileName_;
 };
@@ -108,7 +111,7 @@ QtFileOperation::QtFileOperation(const TextCodec& codec, std::string title)
 FileOpResult QtFileOperation::Run(const FileOpRequest& request) {
     const QString title = codec_.ToQString(request.title.empty() ? title_ : request.title);
     FileQuestions questions(codec_, title);
-    ProgressUi ui(request, questions, owner_, title);
+    ProgressUi ui(request, questions, owner_, title, moment_);
     return RunFileOperation(request, ui);
 }
 

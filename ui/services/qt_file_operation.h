@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
 #include <string>
 
 namespace zyntra {
@@ -19,6 +20,8 @@ public:
     QtFileOperation(const TextCodec& codec, std::string title);
 
     void SetOwner(QWidget* owner) { owner_ = owner; }
+    // Work shorter than this shows no progress at all.
+    void SetMoment(std::chrono::milliseconds moment) { moment_ = moment; }
 
     FileOpResult Run(const FileOpRequest& request) override;
 
@@ -26,6 +29,7 @@ private:
     const TextCodec& codec_;
     std::string title_;
     QPointer<QWidget> owner_;
+    std::chrono::milliseconds moment_{500};
 };
 
 } // namespace zyntra

@@ -152,18 +152,17 @@ long ListingPeakRss(const std::string& self, const std::string& root, const std:
 
 struct ScanFigures {
     double scan = 0, find = 0;
-    int files = 0; // in the scan bench's own tree
+    double findStatus = 0; // find reading each file's size and time, as the scan does
+    int files = 0;         // in the scan bench's own tree
 };
 
 ScanFigures MeasureScan(const Options& options) {
     const std::string output = options.data + "scan.txt";
     RunChecked({options.scanBench, {}, {}, output});
-    std::ifstream in(output);
-    for (std::string line; std::getline(in, line);)
-        std::fprintf(stderr, "bench: scan bench: %s\n", line.c_str());
     ScanFigures figures;
-    std::ifstream again(output);
-    for (std::string line; std::getline(again, line);) {
+    std::ifstream in(output);
+    for (std::string line; std::getline(in, line);) {
+        std::fprintf(stderr, "bench: scan bench: %s\n", line.c_str());
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos)
             continue;
@@ -172,10 +171,12 @@ ScanFigures MeasureScan(const Options& options) {
             figures.files = std::atoi(line.c_str() + colon + 1);
         else if (line.rfind("ScanFolder", 0) == 0)
             figures.scan = value;
-        else if (line.rfind("find", 0) == 0)
+        else if (line.rfind("find -type f:", 0) == 0)
             figures.find = value;
+        else if (line.rfind("find -type f -printf", 0) == 0)
+            figures.findStatus = value;
     }
-    if (figures.scan <= 0 || figures.find <= 0)
+    if (figures.scan <= 0 || figures.find <= 0 || figures.findStatus <= 0)
         throw std::runtime_error("the scan bench printed no scan and find times");
     return figures;
 }
@@ -214,7 +215,9 @@ void PrintLegend(const Options& options, const PersonalFigures& small, const Per
             Seconds(large.raw.value) + " at " + L + ");",
         "- import addressbook: the import of the round trip; peak RSS is the child's ru_maxrss,",
         "  which counts the few MB the bench itself holds when it starts a child (see \"none\");",
-        "- content scan: bench/scan_bench (FileLists scan) against find -type f, same tree;",
+        "- content scan: bench/scan_bench (FileLists scan) against find -type f over the same "
+        "tree,",
+        "  and against find printing each file's size and time, which reads what the scan reads;",
         "- transfer: HeadlessFileOperation copy into a device folder against cp, then sync of the",
         "  copied file; best of " + std::to_string(kTransferRuns) + ";",
         "- start-up: TdfmMain construction, FormCreate and Show in a process of its own, without",

@@ -271,8 +271,10 @@ int RunBench(const Options& options, const std::string& self) {
         Bound("import addressbook, " + L + " unchanged: time", large.importAddressBook, "s", 2),
         Bound("import addressbook, " + L + " unchanged: peak RSS",
               Megabytes(large.importAddressBookRssKb), "MB", 40),
-        Ratio("content scan of " + Count(scan.files) + " files vs find", Measured::Exact(scan.scan),
-              Measured::Exact(scan.find), 2),
+        Ratio("content scan of " + Count(scan.files) + " files vs find -type f",
+              Measured::Exact(scan.scan), Measured::Exact(scan.find), 2),
+        Ratio("content scan of " + Count(scan.files) + " files vs find -printf",
+              Measured::Exact(scan.scan), Measured::Exact(scan.findStatus), 2),
         Ratio("512 MB transfer vs cp + sync", Measured::Exact(transfer.program),
               Measured::Exact(transfer.cpSync), 1.1),
         Bound("start-up beyond the splash (" + L + " per kind, " + Count(kComputerFolderFiles) +

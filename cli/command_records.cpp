@@ -10,7 +10,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace zyntra {
 namespace {
@@ -48,15 +47,6 @@ std::string Stamp(const char* format) {
     char text[32];
     std::strftime(text, sizeof text, format, &local);
     return text;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 std::optional<SyncMode> SyncModeByName(const std::string& mode) {
@@ -136,25 +126,28 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
     const SyncMode mode = *SyncModeByName(args.Option("--mode", "both"));
-    std::optional<std::string> text = ReadWholeFile(args.positional[1]);
-    if (!text) {
+    std::ifstream in(args.positional[1], std::ios::binary);
+    if (!in) {
         app.Say("SM_CliCannotRead", args.positional[1]);
         return kExitFailed;
     }
-    ParsedRecords parsed = ParseRecords(*text, format, FieldsOf(kind));
-    if (!parsed.error.empty()) {
-        app.Tell(args.positional[1] + ": " + parsed.error);
+    // Each record is converted as it is read; memory changes only once all of them fitted.
+    PersonalEngine& personal = app.Personal();
+    RecordImport import(personal.Lists(), kind, app.RecordCodec(), Stamp("%Y/%m/%d"),
+                        Stamp("%Y-%m-%d %H:%M:%S"));
+    const std::string unreadable = ReadRecords(
+        in, format, FieldsOf(kind), [&](ImportedRecord&& record) { import.Add(record); });
+    if (!unreadable.empty()) {
+        app.Tell(args.positional[1] + ": " + unreadable);
         return kExitFailed;
     }
     if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingWritten"))
         return *refused;
-    PersonalEngine& personal = app.Personal();
-    std::string error = ImportRecords(personal.Lists(), kind, parsed.records, app.RecordCodec(),
-                                      Stamp("%Y/%m/%d"), Stamp("%Y-%m-%d %H:%M:%S"));
-    if (!error.empty()) {
-        app.Tell(args.positional[1] + ": " + error);
+    if (!import.Error().empty()) {
+        app.Tell(args.positional[1] + ": " + import.Error());
         return kExitFailed;
     }
+    import.Commit();
     const RunReport synced = personal.Synchronize(DataSelection::Only(kind), mode);
     if (!app.Succeeded(synced))
         return kExitFailed;

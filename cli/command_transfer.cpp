@@ -109,7 +109,7 @@ int RunCopy(CliApp& app, const CommandArgs& args) {
         request.device.card = card;
         request.device.index = app.Devices().ContentIndex(app.Devices().CurrentDeviceIndex());
         if (request.device.devicePath.empty()) {
-            app.Tell("the device's memory card is not plugged in; nothing copied");
+            app.Say("SM_CliNoCard");
             return kExitFailed;
         }
     } else {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace zyntra {
@@ -45,36 +46,159 @@ std::string ToCsv(const RecordTable& table) {
     return text;
 }
 
+std::string ReadAll(std::istream& in) {
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 std::string RecordError(std::size_t index, const std::string& what) {
     return "record " + std::to_string(index + 1) + ": " + what;
 }
 
-ParsedRecords FromJson(const std::string& text, const std::vector<FieldInfo>& fields) {
-    ParsedRecords parsed;
-    Json document = Json::parse(text, nullptr, false);
-    if (document.is_discarded())
-        return {{}, "the input is not valid JSON"};
-    if (!document.is_array())
-        return {{}, "the input must be a JSON array of records"};
-    for (std::size_t i = 0; i < document.size(); ++i) {
-        const Json& object = document[i];
-        if (!object.is_object())
-            return {{}, RecordError(i, "not a JSON object")};
-        ImportedRecord record;
-        for (const auto& [name, value] : object.items()) {
-            const FieldInfo* field = FindField(fields, name);
-            if (field == nullptr)
-                return {{}, RecordError(i, "unknown field \"" + name + "\"")};
-            if (field->type == FieldType::Integer && value.is_number_integer())
-                record.values.emplace_back(name, value.get<long long>());
-            else if (field->type == FieldType::Text && value.is_string())
-                record.values.emplace_back(name, value.get<std::string>());
-            else
-                return {{}, RecordError(i, "field \"" + name + "\" has a value of the wrong type")};
-        }
-        parsed.records.push_back(std::move(record));
+// The JSON reader's events, turned into one record at a time. The first record that does not
+// fit ends the handing over, but the input is still read to its end: a document that is no JSON
+// at all is reported as such, wherever its fault lies.
+class JsonRecordReader : public Json::json_sax_t {
+public:
+    JsonRecordReader(const std::vector<FieldInfo>& fields, const RecordSink& sink)
+        : fields_(fields), sink_(sink) {}
+
+    // The error once the whole input was read; `parsed` tells whether it was JSON.
+    std::string Result(bool parsed) const {
+        if (!parsed)
+            return "the input is not valid JSON";
+        if (!topIsArray_)
+            return "the input must be a JSON array of records";
+        return error_;
     }
-    return parsed;
+
+    bool null() override { return Value(std::nullopt); }
+    bool boolean(bool) override { return Value(std::nullopt); }
+    bool number_integer(number_integer_t value) override { return Integer(value); }
+    bool number_unsigned(number_unsigned_t value) override {
+        return Integer(static_cast<long long>(value));
+    }
+    bool number_float(number_float_t, const string_t&) override { return Value(std::nullopt); }
+    bool string(string_t& value) override {
+        return Value(Typed(FieldType::Text) ? std::optional<FieldValue>(std::move(value))
+                                            : std::nullopt);
+    }
+    bool binary(binary_t&) override { return Value(std::nullopt); }
+    bool start_object(std::size_t) override { return Open(true); }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override { return Open(false); }
+    bool end_array() override { return Close(); }
+    bool key(string_t& name) override {
+        if (InRecord())
+            key_ = Slot(std::move(name));
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false;
+    }
+
+private:
+    // A member of the record being read: its field, nothing when the name is unknown; its
+    // value, nothing when it has the wrong type.
+    struct Member {
+        std::string name;
+        const FieldInfo* field;
+        std::optional<FieldValue> value;
+    };
+
+    // A repeated name keeps its first place and takes the last value.
+    std::size_t Slot(std::string name) {
+        for (std::size_t i = 0; i < members_.size(); ++i)
+            if (members_[i].name == name)
+                return i;
+        const FieldInfo* field = FindField(fields_, name);
+        members_.push_back({std::move(name), field, std::nullopt});
+        return members_.size() - 1;
+    }
+
+    // Directly inside an object that is an element of the array.
+    bool InRecord() const { return depth_ == 2 && recordOpen_; }
+
+    bool Typed(FieldType type) const {
+        return InRecord() && members_[key_].field != nullptr && members_[key_].field->type == type;
+    }
+
+    bool Integer(long long value) {
+        return Value(Typed(FieldType::Integer) ? std::optional<FieldValue>(value) : std::nullopt);
+    }
+
+    // A value at the top, as an element of the array or as a member of a record.
+    bool Value(std::optional<FieldValue> value) {
+        if (depth_ == 1)
+            Fail("not a JSON object");
+        else if (InRecord())
+            members_[key_].value = std::move(value);
+        if (depth_ <= 1)
+            Element();
+        return true;
+    }
+
+    bool Open(bool object) {
+        if (depth_ == 0)
+            topIsArray_ = !object;
+        else if (depth_ == 1 && !object)
+            Fail("not a JSON object");
+        else if (depth_ == 1)
+            recordOpen_ = topIsArray_;
+        else if (InRecord())
+            members_[key_].value.reset();
+        ++depth_;
+        return true;
+    }
+
+    bool Close() {
+        if (--depth_ == 1 && recordOpen_ && error_.empty())
+            HandOver();
+        if (depth_ <= 1) {
+            recordOpen_ = false;
+            members_.clear();
+            Element();
+        }
+        return true;
+    }
+
+    void Element() {
+        if (depth_ == 1)
+            ++index_;
+    }
+
+    void HandOver() {
+        ImportedRecord record;
+        for (Member& member : members_) {
+            if (member.field == nullptr)
+                return Fail("unknown field \"" + member.name + "\"");
+            if (!member.value)
+                return Fail("field \"" + member.name + "\" has a value of the wrong type");
+            record.values.emplace_back(std::move(member.name), std::move(*member.value));
+        }
+        sink_(std::move(record));
+    }
+
+    void Fail(const std::string& what) {
+        if (error_.empty())
+            error_ = RecordError(index_, what);
+    }
+
+    const std::vector<FieldInfo>& fields_;
+    const RecordSink& sink_;
+    int depth_ = 0;
+    bool topIsArray_ = false;
+    bool recordOpen_ = false;
+    std::size_t index_ = 0; // of the array's element being read
+    std::size_t key_ = 0;   // the member the next value belongs to
+    std::vector<Member> members_;
+    std::string error_;
+};
+
+std::string FromJson(std::istream& in, const std::vector<FieldInfo>& fields,
+                     const RecordSink& sink) {
+    JsonRecordReader reader(fields, sink);
+    const bool parsed = Json::sax_parse(in, &reader);
+    return reader.Result(parsed);
 }
 
 std::optional<long long> ParseInteger(const std::string& text) {
@@ -86,29 +210,26 @@ std::optional<long long> ParseInteger(const std::string& text) {
     return value;
 }
 
-ParsedRecords FromCsv(const std::string& text, const std::vector<FieldInfo>& fields) {
-    CsvTable table = ReadCsv(text);
+std::string FromCsv(std::istream& in, const std::vector<FieldInfo>& fields,
+                    const RecordSink& sink) {
+    CsvTable table = ReadCsv(ReadAll(in));
     if (!table.error.empty())
-        return {{}, "the input is not valid CSV: " + table.error};
+        return "the input is not valid CSV: " + table.error;
     if (table.rows.empty())
-        return {{}, "the CSV input has no header row"};
+        return "the CSV input has no header row";
     const CsvRow& header = table.rows.front();
     std::vector<const FieldInfo*> columns;
     for (const std::string& name : header) {
         const FieldInfo* field = FindField(fields, name);
         if (field == nullptr)
-            return {{}, "unknown column \"" + name + "\""};
+            return "unknown column \"" + name + "\"";
         columns.push_back(field);
     }
-    ParsedRecords parsed;
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         const CsvRow& row = table.rows[r];
         if (row.size() != columns.size())
-            return {{},
-                    RecordError(r - 1, "has " + std::to_string(row.size()) +
-                                           " columns, the "
-                                           "header " +
-                                           std::to_string(columns.size()))};
+            return RecordError(r - 1, "has " + std::to_string(row.size()) +
+                                          " columns, the header " + std::to_string(columns.size()));
         ImportedRecord record;
         for (std::size_t c = 0; c < row.size(); ++c) {
             // A spreadsheet has no way to leave a field out but an empty cell: a to-do
@@ -121,14 +242,13 @@ ParsedRecords FromCsv(const std::string& text, const std::vector<FieldInfo>& fie
             }
             std::optional<long long> number = ParseInteger(row[c]);
             if (!number)
-                return {{},
-                        RecordError(r - 1, "field \"" + std::string(columns[c]->name) +
-                                               "\" must be an integer")};
+                return RecordError(r - 1, "field \"" + std::string(columns[c]->name) +
+                                              "\" must be an integer");
             record.values.emplace_back(columns[c]->name, *number);
         }
-        parsed.records.push_back(std::move(record));
+        sink(std::move(record));
     }
-    return parsed;
+    return {};
 }
 
 } // namespace
@@ -137,9 +257,9 @@ std::string FormatRecords(const RecordTable& table, RecordFormat format) {
     return format == RecordFormat::Json ? ToJson(table) : ToCsv(table);
 }
 
-ParsedRecords ParseRecords(const std::string& text, RecordFormat format,
-                           const std::vector<FieldInfo>& fields) {
-    return format == RecordFormat::Json ? FromJson(text, fields) : FromCsv(text, fields);
+std::string ReadRecords(std::istream& in, RecordFormat format, const std::vector<FieldInfo>& fields,
+                        const RecordSink& sink) {
+    return format == RecordFormat::Json ? FromJson(in, fields, sink) : FromCsv(in, fields, sink);
 }
 
 } // namespace zyntra

@@ -3,6 +3,7 @@
 #include "personal/personal_records.h"
 #include "personal/record_fields.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -29,6 +30,12 @@ struct RecordTable {
 
 class CharsetCodec;
 
+// The fields the command line exchanges: those with a member, in the record's order.
+template <class R> const FieldList<R>& ExchangedFields(const RecordFields<R>& table) {
+    static const FieldList<R> fields = table.Members();
+    return fields;
+}
+
 const std::vector<FieldInfo>& FieldsOf(RecordKind kind);
 
 // The records of one kind, with their texts converted to UTF-8.
@@ -48,5 +55,35 @@ struct ImportedRecord {
 std::string ImportRecords(RecordLists& lists, RecordKind kind,
                           const std::vector<ImportedRecord>& records, const CharsetCodec& codec,
                           const std::string& today, const std::string& now);
+
+// The same, one record at a time as the input is read, so that the records are never held
+// twice: each is converted when it is added, and memory changes only at Commit.
+class RecordImport {
+public:
+    RecordImport(RecordLists& lists, RecordKind kind, const CharsetCodec& codec, std::string today,
+                 std::string now);
+    ~RecordImport();
+    RecordImport(const RecordImport&) = delete;
+    RecordImport& operator=(const RecordImport&) = delete;
+
+    // Records after the first that does not fit are passed over.
+    void Add(const ImportedRecord& record);
+    // The first record's error, naming it; empty while every record fitted.
+    const std::string& Error() const { return error_; }
+    // Puts the records into memory; nothing happens after an error.
+    void Commit();
+
+private:
+    struct Pending;
+
+    RecordLists& lists_;
+    RecordKind kind_;
+    const CharsetCodec& codec_;
+    std::string today_;
+    std::string now_;
+    std::unique_ptr<Pending> pending_;
+    std::size_t added_ = 0;
+    std::string error_;
+};
 
 } // namespace zyntra

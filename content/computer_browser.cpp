@@ -25,11 +25,6 @@ bool IsPlaceholder(const TreeView& tree, int node) {
     return tree.Valid(node) && tree.Node(node).caption == kPlaceholderCaption;
 }
 
-int ChildAt(const TreeView& tree, int parent, int position) {
-    std::vector<int> children = tree.Children(parent);
-    return position < static_cast<int>(children.size()) ? children[position] : -1;
-}
-
 int PositionAmongSiblings(const TreeView& tree, int node) {
     std::vector<int> siblings = tree.Children(tree.Parent(node));
     for (int position = 0; position < static_cast<int>(siblings.size()); ++position)

@@ -35,16 +35,9 @@ const DictionaryVariant kCEVariant = {
     "hw_match, type, exp FROM tmp ORDER BY hw_match;",
 };
 
-bool Run(sqlite3* db, std::string_view statement) {
-    ScopedQuery q(db);
-    int rc = db_query(q, statement);
-    db_free(q);
-    return rc >= 0;
-}
-
 bool RunAll(sqlite3* db, std::initializer_list<std::string_view> statements) {
     for (std::string_view statement : statements)
-        if (!Run(db, statement))
+        if (!RunQuietly(db, statement))
             return false;
     return true;
 }
@@ -70,6 +63,8 @@ bool PrepareWorkTables(sqlite3* db) {
     return RunAll(db, {"DROP TABLE IF EXISTS tmp;",
                        "CREATE TABLE tmp AS SELECT dict_id, hw_name, hw_match, type, exp FROM "
                        "headword;",
+                       // Every entry merged looks its headword up; the index goes with tmp.
+                       "CREATE INDEX IF NOT EXISTS tmp_hw_name ON tmp (hw_name);",
                        "DROP TABLE IF EXISTS temp;",
                        "CREATE TABLE temp(dict_id INTEGER NOT NULL, hw_name TEXT\tNOT NULL COLLATE "
                        "NOCASE, hw_match TEXT NOT NULL COLLATE NOCASE, type TEXT NOT NULL, exp "
@@ -138,20 +133,21 @@ bool RebuildSorted(sqlite3* db, const DictionaryVariant& variant) {
 template <class Entry>
 bool Rebuild(WriterContext& context, const DictionaryVariant& variant,
              const RecordList<Entry>& list) {
-    if (!Run(context.db, "BEGIN;"))
+    if (!RunQuietly(context.db, "BEGIN;"))
         return false;
     bool created = false;
     bool done = EnsureHeadword(context.db, variant, created) && PrepareWorkTables(context.db) &&
                 MergeEntries(context, variant, list) && RebuildSorted(context.db, variant);
     // A statement error can end the transaction early; then COMMIT fails as well.
-    if (!done || !Run(context.db, "COMMIT;")) {
-        Run(context.db, "ROLLBACK;");
+    if (!done || !RunQuietly(context.db, "COMMIT;")) {
+        RunQuietly(context.db, "ROLLBACK;");
         return false;
     }
     // Without a journal nothing could be rolled back, so it is switched off only now.
-    if (created && variant.journalOffWhenCreated && !Run(context.db, "PRAGMA  journal_mode = OFF;"))
+    if (created && variant.journalOffWhenCreated &&
+        !RunQuietly(context.db, "PRAGMA  journal_mode = OFF;"))
         return true;
-    return Run(context.db, "VACUUM;");
+    return RunQuietly(context.db, "VACUUM;");
 }
 
 } // namespace

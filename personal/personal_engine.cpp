@@ -3,6 +3,7 @@
 #include "kit/message_box.h"
 #include "personal/record_loaders.h"
 #include "personal/run_targets.h"
+#include "personal/writer_support.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
 #include "texts/charset_converter.h"
@@ -14,12 +15,17 @@
 namespace zyntra {
 namespace {
 
-// The three databases a load reads, each closed by the end of the load.
+// The three databases a load reads, each closed by the end of the load. Each is read in one
+// read transaction: the loaders' many small queries then take the file's lock once, and
+// nothing is ever written to it.
 class LoadedDatabases {
 public:
     LoadedDatabases(RunTarget from, const std::string& root) {
-        for (int slot = 1; slot <= 3; ++slot)
+        for (int slot = 1; slot <= 3; ++slot) {
             databases_[slot - 1] = OpenExistingDatabase(TargetPath(from, root, slot));
+            if (databases_[slot - 1] != nullptr)
+                RunQuietly(databases_[slot - 1], "BEGIN;");
+        }
     }
     ~LoadedDatabases() {
         for (int slot = 1; slot <= 3; ++slot)
@@ -30,6 +36,8 @@ public:
 
     sqlite3* Slot(int slot) const { return databases_[slot - 1]; }
     void Close(int slot) {
+        if (databases_[slot - 1] != nullptr)
+            RunQuietly(databases_[slot - 1], "COMMIT;");
         db_close(databases_[slot - 1]);
         databases_[slot - 1] = nullptr;
     }

@@ -7,11 +7,17 @@
 #include "storage/text_conv.h"
 #include "texts/lang_text.h"
 
+#include <cstdlib>
+
 namespace zyntra {
 namespace {
 
 std::string Plain(const char* value) {
     return value != nullptr ? value : "";
+}
+
+long long RowidValue(const char* text) {
+    return text != nullptr ? std::strtoll(text, nullptr, 10) : 0;
 }
 
 void LetPendingEventsRun(LoadContext& context) {
@@ -47,23 +53,76 @@ void FinishRecord(LoadContext& context, Record& record, RecordKind kind, int row
             context.interfaceCharset));
 }
 
-// The table's rows one query each: the row statement is completed with "<row>, 1;".
+// Where the next row of a table is read from: after the rowid of the last row read. A row
+// that could not be read is found by its place, and the ones after it from there.
+class RowCursor {
+public:
+    RowCursor(sqlite3* db, std::string_view table) : db_(db), table_(table) {}
+
+    // The statement completion for row `row`: the select ends with "where rowid > <last>" or
+    // at the table, and the rows always come in rowid order.
+    std::string Completion(int row) const {
+        if (row == 0)
+            return " order by rowid limit 1;";
+        if (last_)
+            return " where rowid > " + std::to_string(*last_) + " order by rowid limit 1;";
+        return " order by rowid limit " + std::to_string(row) + ", 1;";
+    }
+
+    void Read(const char* rowid) { last_ = RowidValue(rowid); }
+
+    // The row's own rowid, read alone; nothing when that fails too.
+    void Skip(int row) {
+        ScopedQuery q(db_);
+        last_.reset();
+        if (db_query(q, "select rowid from " + table_ + " order by rowid limit " +
+                            std::to_string(row) + ", 1;") > 0)
+            last_ = RowidValue(RowValue(q, 1, 0));
+    }
+
+private:
+    sqlite3* db_;
+    std::string table_;
+    std::optional<long long> last_;
+};
+
+// A loader's table: its count statement, and its row statement selecting the loaded columns
+// and then the rowid.
+struct TableRows {
+    std::string countStatement;
+    std::string table;
+    std::string rowStatement;
+    int rowidColumn;
+};
+
+template <class Record>
+TableRows RowsOf(const RecordFields<Record>& table, const FieldList<Record>& selected,
+                 std::string countStatement) {
+    return {std::move(countStatement), table.table,
+            "select " + selected.Names() + ", rowid from " + table.table,
+            static_cast<int>(selected.size())};
+}
+
+// The table's rows one query each.
 template <class Reset, class Fill>
-void LoadRows(LoadContext& context, std::string_view countStatement, std::string_view rowStatement,
-              RecordKind kind, Reset reset, Fill fill) {
-    std::optional<int> count = CountOf(context.db, countStatement);
+void LoadRows(LoadContext& context, const TableRows& rows, RecordKind kind, Reset reset,
+              Fill fill) {
+    std::optional<int> count = CountOf(context.db, rows.countStatement);
     if (!count)
         return;
     reset();
+    RowCursor cursor(context.db, rows.table);
     for (int row = 0; row < *count; ++row) {
         ScopedQuery q(context.db);
-        if (db_query(q, std::string(rowStatement) + std::to_string(row) + ", 1;") <= 0) {
+        if (db_query(q, rows.rowStatement + cursor.Completion(row)) <= 0) {
+            cursor.Skip(row);
             ++context.unreadableRows;
             context.messages.Show(std::string(RowLabel(kind)) +
                                   " error, rec=" + std::to_string(row) + "\n");
             LetPendingEventsRun(context);
             continue;
         }
+        cursor.Read(RowValue(q, 1, rows.rowidColumn));
         fill(q, row);
         db_free(q);
     }
@@ -86,7 +145,7 @@ void ReadFields(Record& record, const FieldList<Record>& selected, const DbQuery
     }
 }
 
-// The row statement of a select of these columns, completed by LoadRows.
+// The row statement of a select of these columns, completed with the row's place.
 template <class Record>
 std::string RowStatement(const RecordFields<Record>& table, const FieldList<Record>& selected) {
     return "select " + selected.Names() + " from " + table.table + " limit ";
@@ -150,10 +209,10 @@ void FillCell(LoadContext& context, CLASSTABLE& cell, const DbQuery& q, int n) {
 
 void LoadAddressBook(LoadContext& context, RecordLists& lists) {
     static const FieldList<ADDRESSBOOK> columns = kAddressBookFields.InRecordOrder();
-    static const std::string rowStatement = RowStatement(kAddressBookFields, columns);
+    static const TableRows rows =
+        RowsOf(kAddressBookFields, columns, "select count(id) from telephone");
     LoadRows(
-        context, "select count(id) from telephone", rowStatement, RecordKind::AddressBook,
-        [&] { lists.ResetList(RecordKind::AddressBook); },
+        context, rows, RecordKind::AddressBook, [&] { lists.ResetList(RecordKind::AddressBook); },
         [&](const DbQuery& q, int row) {
             FillRecord(context, lists.AddrList, columns, RecordKind::AddressBook, q, row);
         });
@@ -163,10 +222,10 @@ void LoadSchedule(LoadContext& context, RecordLists& lists) {
     static const FieldList<SCHEDULE> columns =
         kScheduleFields.Pick({"id", "date", "start_time", "end_time", "content", "alarm", "locked",
                               "alarm_BStime", "stamp_time"});
-    static const std::string rowStatement = RowStatement(kScheduleFields, columns);
+    static const TableRows rows =
+        RowsOf(kScheduleFields, columns, "select count(id) from schedule");
     LoadRows(
-        context, "select count(id) from schedule", rowStatement, RecordKind::Schedule,
-        [&] { lists.ResetList(RecordKind::Schedule); },
+        context, rows, RecordKind::Schedule, [&] { lists.ResetList(RecordKind::Schedule); },
         [&](const DbQuery& q, int row) {
             FillRecord(context, lists.ScheList, columns, RecordKind::Schedule, q, row);
         });
@@ -174,10 +233,9 @@ void LoadSchedule(LoadContext& context, RecordLists& lists) {
 
 void LoadToDo(LoadContext& context, RecordLists& lists) {
     static const FieldList<PLANS> columns = kToDoFields.InRecordOrder();
-    static const std::string rowStatement = RowStatement(kToDoFields, columns);
+    static const TableRows rows = RowsOf(kToDoFields, columns, "select count(id) from todolist");
     LoadRows(
-        context, "select count(id) from todolist", rowStatement, RecordKind::ToDo,
-        [&] { lists.ResetList(RecordKind::ToDo); },
+        context, rows, RecordKind::ToDo, [&] { lists.ResetList(RecordKind::ToDo); },
         [&](const DbQuery& q, int row) {
             FillRecord(context, lists.ToDoList, columns, RecordKind::ToDo, q, row);
         });
@@ -188,10 +246,10 @@ void LoadToDo(LoadContext& context, RecordLists& lists) {
 void LoadECUser(LoadContext& context, RecordLists& lists) {
     static const FieldList<UserDictEntry> columns =
         kUserDictFields.Pick({"hw_name", "type", "exp", "hw_match"});
-    static const std::string rowStatement = RowStatement(kUserDictFields, columns);
+    static const TableRows rows =
+        RowsOf(kUserDictFields, columns, "select count(hw_id) from headword");
     LoadRows(
-        context, "select count(hw_id) from headword", rowStatement, RecordKind::ECUser,
-        [&] { lists.ResetList(RecordKind::ECUser); },
+        context, rows, RecordKind::ECUser, [&] { lists.ResetList(RecordKind::ECUser); },
         [&](const DbQuery& q, int row) {
             FillEntry(context, lists.ECUserList, columns, RecordKind::ECUser, q, row);
         });
@@ -199,10 +257,10 @@ void LoadECUser(LoadContext& context, RecordLists& lists) {
 
 void LoadCEUser(LoadContext& context, RecordLists& lists) {
     static const FieldList<UserDictEntry> columns = kUserDictFields.Members();
-    static const std::string rowStatement = RowStatement(kUserDictFields, columns);
+    static const TableRows rows =
+        RowsOf(kUserDictFields, columns, "select count(hw_id) from headword");
     LoadRows(
-        context, "select count(hw_id) from headword", rowStatement, RecordKind::CEUser,
-        [&] { lists.ResetList(RecordKind::CEUser); },
+        context, rows, RecordKind::CEUser, [&] { lists.ResetList(RecordKind::CEUser); },
         [&](const DbQuery& q, int row) {
             FillEntry(context, lists.CEUserList, columns, RecordKind::CEUser, q, row);
         });

@@ -1,6 +1,7 @@
 #include "personal/dictionary_rebuild.h"
 #include "personal/personal_engine.h"
 #include "personal/run_targets.h"
+#include "personal/writer_support.h"
 #include "platform/file_attributes.h"
 #include "storage/database_copy.h"
 #include "storage/db.h"
@@ -67,6 +68,10 @@ bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& sh
         RemoveFile(scratch);
         return false;
     }
+    UseScratchJournal(db);
+    // One transaction for every writer: a record's failed statement is undone alone and the run
+    // goes on, as in a transaction of its own.
+    const bool transaction = RunQuietly(db, "BEGIN;");
     WriterContext context{.db = db, .syncMode = static_cast<int>(mode), .messages = messages_};
     auto write = [&](RecordKind kind, auto writer, const auto& list) {
         if (!selection.Includes(kind))
@@ -80,8 +85,13 @@ bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& sh
     write(RecordKind::ToDo, WriteToDo, lists_.ToDoList);
     write(RecordKind::ClassTable, WriteClassTable, lists_.classGrid);
     report.failedStatements += context.failedStatements;
+    // An error that ended the transaction early lost the writes before it: the copy is not
+    // written back.
+    const bool committed = !transaction || RunQuietly(db, "COMMIT;");
+    if (!committed)
+        RunQuietly(db, "ROLLBACK;");
     db_close(db);
-    if (!CopyDatabaseFile(scratch, target))
+    if (!committed || !CopyDatabaseFile(scratch, target))
         CopyBackFailed(shownName, report);
     RemoveFile(scratch);
     return true;
@@ -102,6 +112,7 @@ void PersonalEngine::WriteDictionary(int slot, const std::string& target,
         RemoveFile(scratch);
         return;
     }
+    UseScratchJournal(db);
     WriterContext context{.db = db, .syncMode = static_cast<int>(mode), .messages = messages_};
     const bool rebuilt = slot == 2 ? RebuildECUser(context, lists_.ECUserList)
                                    : RebuildCEUser(context, lists_.CEUserList);
@@ -157,8 +168,7 @@ RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
     const std::string pim = DeviceDatabasePath(root, 1);
     if (!RegularFileExists(pim) && !CopyDatabaseFile(WorkingCopyPath(1), pim)) {
         report.copiesSucceeded = false;
-        report.failedFiles.push_back(
-            {ShownName(RunTarget::Device, 1), FileFailure::NotCopied});
+        report.failedFiles.push_back({ShownName(RunTarget::Device, 1), FileFailure::NotCopied});
     }
     SaveInto(RunTarget::Device, selection, mode, report);
     LoadInto(RunTarget::Device, selection, report);

@@ -16,6 +16,19 @@ bool RunReported(WriterContext& context, std::string_view statement) {
     return false;
 }
 
+bool RunQuietly(sqlite3* db, std::string_view statement) {
+    ScopedQuery q(db);
+    int rc = db_query(q, statement);
+    db_free(q);
+    return rc >= 0;
+}
+
+void UseScratchJournal(sqlite3* db) {
+    // Without these the writes are only slower, never wrong.
+    RunQuietly(db, "PRAGMA journal_mode = MEMORY;");
+    RunQuietly(db, "PRAGMA synchronous = OFF;");
+}
+
 std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
                              std::string_view maxStatement) {
     std::optional<int> count = CountOf(db, countStatement);

@@ -13,6 +13,14 @@ namespace zyntra {
 // "* SQL error, cmd=%s, rc=%d (%s).\n" and is counted; the result is whether it ran.
 bool RunReported(WriterContext& context, std::string_view statement);
 
+// Runs a statement whose failure the caller answers for; the result is whether it ran.
+bool RunQuietly(sqlite3* db, std::string_view statement);
+
+// A scratch copy is thrown away when its run fails, so its connection keeps the journal in
+// memory (failed statements and transactions still roll back) and never waits for the medium;
+// the copy back flushes the finished file once. Never for a file that is kept.
+void UseScratchJournal(sqlite3* db);
+
 // The largest id of a table before the first insert: 0 for an empty table, nothing when the
 // count or the max statement fails.
 std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,

@@ -49,7 +49,7 @@ bool WriteAll(int fd, const char* data, ssize_t size) {
     return true;
 }
 
-bool CopyContents(int from, int to) {
+bool CopyByReading(int from, int to) {
     char buffer[64 * 1024];
     for (;;) {
         ssize_t got = ::read(from, buffer, sizeof buffer);
@@ -62,6 +62,34 @@ bool CopyContents(int from, int to) {
         if (!WriteAll(to, buffer, got))
             return false;
     }
+}
+
+// Errors after which reading the rest still works: a kernel or file system without the call,
+// or two file systems it does not copy between (EXDEV before Linux 5.3).
+bool KernelCopyUnsupported(int error) {
+    return error == ENOSYS || error == EXDEV || error == EINVAL || error == EOPNOTSUPP;
+}
+
+// The kernel moves the data (or shares the blocks) without it passing through this process.
+// Both offsets advance by what it copied, so reading can take over at any point; false only
+// for a real error.
+bool CopyInKernel(int from, int to) {
+    for (;;) {
+        ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, std::size_t{1} << 30, 0);
+        if (copied > 0)
+            continue;
+        if (copied == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        return KernelCopyUnsupported(errno);
+    }
+}
+
+// Some file systems report the end early (copying nothing from pseudo files): what is left
+// is read, which costs one read at the end of a complete copy.
+bool CopyContents(int from, int to) {
+    return CopyInKernel(from, to) && CopyByReading(from, to);
 }
 
 bool WriteTemporaryCopy(const std::string& source, const std::string& temporary) {

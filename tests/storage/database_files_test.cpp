@@ -82,6 +82,27 @@ TEST_F(DatabaseFilesTest, FailedCopyLeavesTheTargetByteIdentical) {
     EXPECT_EQ(ReadFile(target), ReadFile(WorkingCopyPath(1)));
 }
 
+TEST_F(DatabaseFilesTest, ACopyIsWholeWhateverTheSizeAndWhateverTheFileSystemReports) {
+    // Larger than any one transfer buffer, and not a multiple of a block.
+    std::string bytes(3 * 1024 * 1024 + 17, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 131 % 251);
+    WriteFile(folder_.File("big.dat"), bytes);
+    WriteFile(folder_.File("copy.dat"), "a longer file that was there before the copy, and more");
+    EXPECT_TRUE(CopyDatabaseFile(folder_.File("big.dat"), folder_.File("copy.dat")));
+    EXPECT_EQ(ReadFile(folder_.File("copy.dat")), bytes);
+
+    // A pseudo file claims to be empty to the kernel's copy; its text is still copied.
+    const std::string version = ReadFile("/proc/version");
+    ASSERT_FALSE(version.empty());
+    EXPECT_TRUE(CopyDatabaseFile("/proc/version", folder_.File("version.dat")));
+    EXPECT_EQ(ReadFile(folder_.File("version.dat")), version);
+
+    WriteFile(folder_.File("empty.dat"), "");
+    EXPECT_TRUE(CopyDatabaseFile(folder_.File("empty.dat"), folder_.File("copy.dat")));
+    EXPECT_EQ(ReadFile(folder_.File("copy.dat")), "");
+}
+
 TEST_F(DatabaseFilesTest, CopyFailsWithoutTouchingAnythingWhenSourceOrFolderIsMissing) {
     EXPECT_FALSE(CopyDatabaseFile(folder_.File("no-such.dat"), folder_.File("out.dat")));
     EXPECT_FALSE(FileExists(folder_.File("out.dat")));

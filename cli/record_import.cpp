@@ -1,0 +1,212 @@
+#include "cli/charset_codec.h"
+#include "cli/record_table.h"
+#include "personal/schedule_alarm.h"
+
+#include <algorithm>
+
+namespace zyntra {
+namespace {
+
+// Sets one record from the imported values; an error text when one does not fit.
+template <class R>
+std::string Assign(R& record, const ImportedRecord& imported, const FieldList<R>& fields,
+                   const CharsetCodec& codec) {
+    for (const auto& [name, value] : imported.values) {
+        auto found = std::find_if(fields.begin(), fields.end(),
+                                  [&](const Field<R>& field) { return name == field.name; });
+        if (found == fields.end())
+            return "unknown field \"" + name + "\"";
+        const Field<R>& member = *found;
+        if (member.integer) {
+            const long long* number = std::get_if<long long>(&value);
+            if (number == nullptr || *number < INT32_MIN || *number > INT32_MAX)
+                return "field \"" + name + "\" must be an integer";
+            record.*member.integer = static_cast<int>(*number);
+            continue;
+        }
+        const std::string* text = std::get_if<std::string>(&value);
+        if (text == nullptr)
+            return "field \"" + name + "\" must be a text";
+        std::optional<std::string> converted = codec.FromUtf8(*text);
+        if (!converted)
+            return "field \"" + name + "\" holds a character that " + codec.Charset() +
+                   " cannot show";
+        record.*member.text = *converted;
+    }
+    return {};
+}
+
+struct ImportContext {
+    const CharsetCodec& codec;
+    const std::string& today;
+    const std::string& now;
+};
+
+std::string AddAddress(RecordList<ADDRESSBOOK>& list, const ImportedRecord& imported,
+                       const ImportContext& in) {
+    auto record = std::make_unique<ADDRESSBOOK>();
+    record->stamp_time = in.now;
+    if (std::string error =
+            Assign(*record, imported, ExchangedFields(kAddressBookFields), in.codec);
+        !error.empty())
+        return error;
+    if (record->name.empty())
+        return "the name is empty";
+    list.push_back(std::move(record));
+    return {};
+}
+
+template <class R, class Finish>
+std::string AddDated(RecordList<R>& list, const ImportedRecord& imported, const ImportContext& in,
+                     const RecordFields<R>& table, Finish finish) {
+    auto record = std::make_unique<R>();
+    record->date = in.today;
+    record->stamp_time = in.now;
+    if (std::string error = Assign(*record, imported, ExchangedFields(table), in.codec);
+        !error.empty())
+        return error;
+    if (record->content.empty())
+        return "the content is empty";
+    finish(*record, imported);
+    list.push_back(std::move(record));
+    return {};
+}
+
+bool Has(const ImportedRecord& record, std::string_view field) {
+    return std::any_of(record.values.begin(), record.values.end(),
+                       [&](const auto& value) { return value.first == field; });
+}
+
+template <class Entry>
+std::string AddEntry(RecordList<Entry>& list, const ImportedRecord& imported,
+                     const ImportContext& in) {
+    auto entry = std::make_unique<Entry>();
+    if (std::string error =
+            Assign<UserDictEntry>(*entry, imported, ExchangedFields(kUserDictFields), in.codec);
+        !error.empty())
+        return error;
+    if (entry->hw_name.empty())
+        return "the headword is empty";
+    // The database form of the headword, as the dictionary editor derives it.
+    entry->storedHeadword = in.codec.ToUtf8(entry->hw_name);
+    entry->hw_match = HeadwordKey(entry->storedHeadword);
+    list.push_back(std::move(entry));
+    return {};
+}
+
+std::string AddCell(ClassGrid& grid, const ImportedRecord& imported, const ImportContext& in) {
+    CLASSTABLE cell;
+    if (std::string error = Assign(cell, imported, ExchangedFields(kClassTableFields), in.codec);
+        !error.empty())
+        return error;
+    if (cell.weekday < 1 || cell.weekday > kWeekdayCount || cell.class_no < 1 ||
+        cell.class_no > kClassPeriodCount)
+        return "weekday must be 1..7 and class_no 1..12";
+    CLASSTABLE& target = grid[cell.weekday - 1][cell.class_no - 1];
+    CLASSTABLE updated = target;
+    Assign(updated, imported, ExchangedFields(kClassTableFields), in.codec);
+    if (!Has(imported, "setting"))
+        updated.setting = updated.abbreviation.empty() ? 0 : 1;
+    updated.stamp_time = Has(imported, "stamp_time") ? updated.stamp_time : in.now;
+    target = updated;
+    return {};
+}
+
+} // namespace
+
+// The records converted so far, in lists of their own until they replace memory's.
+struct RecordImport::Pending {
+    RecordList<ADDRESSBOOK> addresses;
+    RecordList<SCHEDULE> appointments;
+    RecordList<PLANS> tasks;
+    RecordList<ECUSER> ecEntries;
+    RecordList<CEUSER> ceEntries;
+    ClassGrid grid;
+};
+
+RecordImport::RecordImport(RecordLists& lists, RecordKind kind, const CharsetCodec& codec,
+                           std::string today, std::string now)
+    : lists_(lists), kind_(kind), codec_(codec), today_(std::move(today)), now_(std::move(now)),
+      pending_(std::make_unique<Pending>()) {
+    if (kind == RecordKind::ClassTable)
+        pending_->grid = lists.classGrid;
+}
+
+RecordImport::~RecordImport() = default;
+
+void RecordImport::Add(const ImportedRecord& record) {
+    if (!error_.empty())
+        return;
+    const ImportContext in{codec_, today_, now_};
+    Pending& p = *pending_;
+    std::string error;
+    switch (kind_) {
+    case RecordKind::AddressBook:
+        error = AddAddress(p.addresses, record, in);
+        break;
+    case RecordKind::Schedule:
+        error = AddDated<SCHEDULE>(p.appointments, record, in, kScheduleFields,
+                                   [](SCHEDULE& r, const ImportedRecord& from) {
+                                       if (!Has(from, "alarm_BStime"))
+                                           r.alarm_BStime = AlarmMinutes(r.alarm);
+                                   });
+        break;
+    case RecordKind::ToDo:
+        error =
+            AddDated<PLANS>(p.tasks, record, in, kToDoFields, [](PLANS&, const ImportedRecord&) {});
+        break;
+    case RecordKind::ClassTable:
+        error = AddCell(p.grid, record, in);
+        break;
+    case RecordKind::ECUser:
+        error = AddEntry(p.ecEntries, record, in);
+        break;
+    case RecordKind::CEUser:
+        error = AddEntry(p.ceEntries, record, in);
+        break;
+    }
+    if (!error.empty())
+        error_ = "record " + std::to_string(added_ + 1) + ": " + error;
+    ++added_;
+}
+
+void RecordImport::Commit() {
+    if (!error_.empty())
+        return;
+    Pending& p = *pending_;
+    switch (kind_) {
+    case RecordKind::AddressBook:
+        lists_.AddrList = std::move(p.addresses);
+        break;
+    case RecordKind::Schedule:
+        lists_.ScheList = std::move(p.appointments);
+        break;
+    case RecordKind::ToDo:
+        lists_.ToDoList = std::move(p.tasks);
+        break;
+    case RecordKind::ClassTable:
+        lists_.classGrid = p.grid;
+        break;
+    case RecordKind::ECUser:
+        lists_.ECUserList = std::move(p.ecEntries);
+        break;
+    case RecordKind::CEUser:
+        lists_.CEUserList = std::move(p.ceEntries);
+        break;
+    }
+}
+
+std::string ImportRecords(RecordLists& lists, RecordKind kind,
+                          const std::vector<ImportedRecord>& records, const CharsetCodec& codec,
+                          const std::string& today, const std::string& now) {
+    RecordImport import(lists, kind, codec, today, now);
+    for (const ImportedRecord& record : records) {
+        import.Add(record);
+        if (!import.Error().empty())
+            return import.Error();
+    }
+    import.Commit();
+    return {};
+}
+
+} // namespace zyntra

@@ -1,0 +1,77 @@
+#include "cli/record_format.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace zyntra {
+namespace {
+
+struct Read {
+    std::string error;
+    std::vector<ImportedRecord> records;
+};
+
+Read ReadJson(const std::string& text) {
+    std::istringstream in(text);
+    Read read;
+    read.error = ReadRecords(in, RecordFormat::Json, FieldsOf(RecordKind::AddressBook),
+                             [&](ImportedRecord&& record) { read.records.push_back(record); });
+    return read;
+}
+
+using Values = std::vector<std::pair<std::string, FieldValue>>;
+
+TEST(RecordFormatJson, RecordsArriveInOrderWithTheirValuesTyped) {
+    Read read = ReadJson(R"([{"name": "Ann", "category": 2, "locked": 18446744073709551615},
+                              {"note": "x", "name": "Bob", "note": "last", "email": ""}, {}])");
+    EXPECT_EQ(read.error, "");
+    ASSERT_EQ(read.records.size(), 3u);
+    EXPECT_EQ(read.records[0].values,
+              (Values{{"name", "Ann"}, {"category", 2LL}, {"locked", -1LL}}));
+    // A repeated name keeps its first place and takes the last value, as a JSON object does.
+    EXPECT_EQ(read.records[1].values, (Values{{"note", "last"}, {"name", "Bob"}, {"email", ""}}));
+    EXPECT_TRUE(read.records[2].values.empty());
+}
+
+TEST(RecordFormatJson, TheFirstFaultIsReportedAndInputThatIsNoJsonComesFirst) {
+    struct Case {
+        const char* text;
+        const char* error;
+    };
+    for (const Case& c : {
+             Case{R"([{"name": "A"}, 5, {"nick": 1}])", "record 2: not a JSON object"},
+             Case{R"([{"name": "A"}, [{"name": "B"}]])", "record 2: not a JSON object"},
+             Case{R"([{"name": "A", "nick": [1], "category": "x"}])",
+                  "record 1: unknown field \"nick\""},
+             Case{R"([{"category": {"a": 1}, "nick": 1}])",
+                  "record 1: field \"category\" has a value of the wrong type"},
+             Case{R"([{"category": "x", "category": 3}, {"name": 1.5}])",
+                  "record 2: field \"name\" has a value of the wrong type"},
+             Case{R"([{"locked": true}])",
+                  "record 1: field \"locked\" has a value of the wrong type"},
+             Case{R"([{"nick": 1}, {"name": )", "the input is not valid JSON"},
+             Case{"", "the input is not valid JSON"},
+             Case{R"([] [])", "the input is not valid JSON"},
+             Case{R"({"name": "A"})", "the input must be a JSON array of records"},
+             Case{R"("name")", "the input must be a JSON array of records"},
+         }) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ReadJson(c.text).error, c.error);
+    }
+    // Nothing is handed over from a document that is no array.
+    EXPECT_TRUE(ReadJson(R"({"a": {"name": "A"}})").records.empty());
+}
+
+TEST(RecordFormatCsv, RowsArriveAsRecordsAndEmptyCellsAreLeftOut) {
+    std::istringstream in("name,category,note\r\nAnn,2,\r\nBob,,hi\r\n");
+    std::vector<ImportedRecord> records;
+    EXPECT_EQ(ReadRecords(in, RecordFormat::Csv, FieldsOf(RecordKind::AddressBook),
+                          [&](ImportedRecord&& record) { records.push_back(record); }),
+              "");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].values, (Values{{"name", "Ann"}, {"category", 2LL}}));
+    EXPECT_EQ(records[1].values, (Values{{"name", "Bob"}, {"note", "hi"}}));
+}
+
+} // namespace
+} // namespace zyntra

@@ -116,6 +116,7 @@ PersonalFigures MeasurePersonal(const CliSandbox& sandbox, const std::string& fi
     figures.records = records;
     bool again = true;
     for (int run = 0; run < limits.maxRuns && again; ++run) {
+        figures.runs = run + 1;
         sandbox.ResetDevice(fixtureFolder);
         sandbox.ResetWorkingFiles();
         double total = 0;
@@ -145,7 +146,7 @@ PersonalFigures MeasurePersonal(const CliSandbox& sandbox, const std::string& fi
         again = complete && !backup.stopped && !restore.stopped &&
                 std::max({total, backup.seconds, restore.seconds}) < limits.repeatBelow;
     }
-    figures.raw = RawSqlite(fixtureFolder, sandbox.Folder() + "raw/", records, limits.maxRuns);
+    figures.raw = RawSqlite(fixtureFolder, sandbox.Folder() + "raw/", records, figures.runs);
     return figures;
 }
 

@@ -11,6 +11,7 @@ namespace zyntra::bench {
 // rows in the same files. Seconds, except the resident memory in kilobytes.
 struct PersonalFigures {
     int records = 0;            // per kind
+    int runs = 0;               // of each process
     Measured roundTrip;         // export then import of the unchanged export, five kinds
     Measured backup;            // the device's records into backup/
     Measured restore;           // a backup of the same records onto a device of empty databases

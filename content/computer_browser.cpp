@@ -59,9 +59,11 @@ void ComputerBrowser::AttachHandlers() {
     controls_.menuRefresh.OnClick = [this] { Refresh(); };
 }
 
+// Captions come from the file system in UTF-8; the tree shows them in the window's charset and
+// keeps the name itself for the paths.
 int ComputerBrowser::AddNode(int parent, const std::string& caption, TreeIcon icon) {
     int image = static_cast<int>(icon);
-    return controls_.tree.AddChild(parent, caption, image, image);
+    return controls_.tree.AddChild(parent, lists_.ShownText(caption), image, image, caption);
 }
 
 void ComputerBrowser::BuildComputerTree() {
@@ -158,9 +160,9 @@ std::string ComputerBrowser::NodePath(int node) {
     case NodeKind::Drive:
         return DrivePath(node);
     case NodeKind::DesktopFolder:
-        return JoinFolderPath(folders_.DesktopPath(), tree.Node(node).caption);
+        return JoinFolderPath(folders_.DesktopPath(), tree.Node(node).Name());
     case NodeKind::Folder:
-        return JoinFolderPath(NodePath(tree.Parent(node)), tree.Node(node).caption);
+        return JoinFolderPath(NodePath(tree.Parent(node)), tree.Node(node).Name());
     }
     return "";
 }

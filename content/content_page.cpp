@@ -183,7 +183,7 @@ void ContentPage::ShowSelectedPath(Side side, int row, bool selected) {
     if (selected) {
         const FileList& list = lists_.CurrentList(side);
         if (row >= 0 && static_cast<std::size_t>(row) < list.size())
-            path = list[static_cast<std::size_t>(row)].fullPath;
+            path = lists_.ShownText(list[static_cast<std::size_t>(row)].fullPath);
     }
     controls_.stbMain.SetPanelText(1, std::move(path));
 }

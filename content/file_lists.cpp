@@ -1,6 +1,8 @@
 #include "content/file_lists.h"
 
 #include "platform/open_with.h"
+#include "storage/text_conv.h"
+#include "texts/charset_converter.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,10 +41,20 @@ std::uint64_t NumberOf(const std::string& text) {
 } // namespace
 
 FileLists::FileLists() : currentDevice_(&defaultDevice_) {}
+FileLists::~FileLists() = default;
 
 void FileLists::SetScanContext(const DEV_INFO& currentDevice, std::string systemLanguage) {
     currentDevice_ = &currentDevice;
+    if (systemLanguage != systemLanguage_ || !shownNames_)
+        shownNames_ = std::make_unique<CharsetConverter>(InterfaceCharset(systemLanguage), "UTF-8");
     systemLanguage_ = std::move(systemLanguage);
+}
+
+std::string FileLists::ShownText(std::string_view fileSystemText) const {
+    if (!shownNames_)
+        shownNames_ =
+            std::make_unique<CharsetConverter>(InterfaceCharset(systemLanguage_), "UTF-8");
+    return shownNames_->ConvertLenient(fileSystemText);
 }
 
 const FileList& FileLists::List(Side side, ContentCategory category) const {
@@ -83,7 +95,10 @@ ListRow FileLists::FillRow(Side side, int row) const {
     const FileList& list = CurrentList(side);
     if (row < 0 || static_cast<std::size_t>(row) >= list.size())
         return {};
-    return ContentRow(list[static_cast<std::size_t>(row)], currentCategory_);
+    FILE_TYPE shown = list[static_cast<std::size_t>(row)];
+    shown.fileName = ShownText(shown.fileName);
+    shown.fullPath = ShownText(shown.fullPath);
+    return ContentRow(shown, currentCategory_);
 }
 
 int FileLists::OpenFileEntries(Side side, const std::vector<int>& rows) const {

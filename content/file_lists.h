@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,7 @@ using FileList = std::vector<FILE_TYPE>;
 class FileLists {
 public:
     FileLists();
+    ~FileLists();
     // The scan context points into the object itself until a device record is given.
     FileLists(const FileLists&) = delete;
     FileLists& operator=(const FileLists&) = delete;
@@ -31,6 +33,9 @@ public:
     // record must outlive the scans; their titles are shown in the charset of the language.
     void SetScanContext(const DEV_INFO& currentDevice, std::string systemLanguage);
     const std::string& SystemLanguage() const { return systemLanguage_; }
+    // A file or folder name, or a path, from the file system (UTF-8) as the window shows it: in
+    // the charset of the language, a character that charset lacks as '?'.
+    std::string ShownText(std::string_view fileSystemText) const;
 
     ContentCategory CurrentCategory() const { return currentCategory_; }
     void SetCurrentCategory(ContentCategory category) { currentCategory_ = category; }
@@ -91,6 +96,7 @@ private:
     DEV_INFO defaultDevice_;
     const DEV_INFO* currentDevice_;
     std::string systemLanguage_ = "en_US";
+    mutable std::unique_ptr<CharsetConverter> shownNames_;
 };
 
 } // namespace zyntra

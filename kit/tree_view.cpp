@@ -2,14 +2,15 @@
 
 namespace zyntra {
 
-int TreeView::AddChild(int parent, std::string caption, int imageIndex, int selectedIndex) {
+int TreeView::AddChild(int parent, std::string caption, int imageIndex, int selectedIndex,
+                       std::string name) {
     if (parent != -1 && !Valid(parent)) {
         return -1;
     }
     const int at = parent == -1 ? NodeCount() : SubtreeEnd(parent);
     const int depth = parent == -1 ? 0 : Node(parent).depth + 1;
-    nodes_.insert(nodes_.begin() + at,
-                  TreeNode{std::move(caption), imageIndex, selectedIndex, depth, false});
+    nodes_.insert(nodes_.begin() + at, TreeNode{std::move(caption), imageIndex, selectedIndex,
+                                                depth, false, std::move(name)});
     if (selected_ >= at) {
         ++selected_;
     }

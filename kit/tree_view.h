@@ -14,6 +14,12 @@ struct TreeNode {
     int selectedIndex = -1; // the image while the node is selected
     int depth = 0;          // 0 for a top-level node
     bool expanded = false;
+    // What the program reads back from the node when the shown caption is not the thing itself:
+    // a folder's own name, whose caption is that name in the window's charset. Empty: the
+    // caption is it.
+    std::string name;
+
+    const std::string& Name() const { return name.empty() ? caption : name; }
 };
 
 // A tree whose nodes are addressed by absolute index: their position counted from 0 over all
@@ -35,7 +41,8 @@ public:
 
     // Adds a last child of parent (-1: a last top-level node); returns its index, or -1 when
     // parent is no node.
-    int AddChild(int parent, std::string caption, int imageIndex = -1, int selectedIndex = -1);
+    int AddChild(int parent, std::string caption, int imageIndex = -1, int selectedIndex = -1,
+                 std::string name = {});
     // Removes the node and everything below it.
     void Remove(int index);
     void Clear();

@@ -311,3 +311,42 @@ TEST_F(ComputerBrowserTest, RefreshRescansTheCurrentCategoryOnly) {
 
 } // namespace
 } // namespace zyntra
+
+namespace zyntra {
+namespace {
+
+// Folder and file names come from the file system in UTF-8: the tree and the list show them in
+// the window's charset, while the paths behind them stay the real ones.
+TEST_F(ComputerBrowserTest, NamesShowInTheWindowsCharsetAndPathsStayReal) {
+    const std::string music = home + "/\xE9\x9F\xB3\xE6\xA8\x82"; // 音樂
+    const std::string song = "\xE6\xB8\xAF\xE5\x8F\xA3.mp3";      // 港口.mp3
+    fs::create_directories(music);
+    WriteFile(music + "/" + song, "x");
+    DEV_INFO device;
+    lists.SetScanContext(device, "zh_TW");
+    lists.SetCurrentCategory(ContentCategory::Mp3Music);
+    browser.BuildComputerTree();
+    Tree().UserExpand(Personal());
+
+    const std::string big5Music = "\xAD\xB5\xBC\xD6"; // 音樂 in BIG5
+    const int node = Child(Personal(), big5Music);
+    ASSERT_GE(node, 0);
+    EXPECT_EQ(browser.NodePath(node), music);
+    Tree().UserClickNode(node);
+    ASSERT_EQ(lists.CurrentList(Side::Computer).size(), 1u);
+    EXPECT_EQ(lists.CurrentList(Side::Computer)[0].fullPath, music + "/" + song);
+    EXPECT_EQ(lists.FillRow(Side::Computer, 0).texts.at(0), "\xB4\xE4\xA4\x66.mp3"); // 港口 in BIG5
+
+    // A charset without these characters shows each as '?'; the path still finds the folder.
+    lists.SetScanContext(device, "en_US");
+    browser.BuildComputerTree();
+    Tree().UserExpand(Personal());
+    const int shown = Child(Personal(), "??");
+    ASSERT_GE(shown, 0);
+    EXPECT_EQ(browser.NodePath(shown), music);
+    Tree().UserClickNode(shown);
+    EXPECT_EQ(lists.FillRow(Side::Computer, 0).texts.at(0), "??.mp3");
+}
+
+} // namespace
+} // namespace zyntra

@@ -65,21 +65,21 @@ bool StopAtLimit(pid_t child, double timeLimit) {
 
 } // namespace
 
-ProcessTiming RunTimed(const ProcessSpec& spec) {
-    std::vector<std::string> argTexts{spec.program};
-    argTexts.insert(argTexts.end(), spec.args.begin(), spec.args.end());
-    std::vector<std::string> envTexts = spec.environment;
+ProcessTiming RunTimed(const TimedCommand& command) {
+    std::vector<std::string> argTexts{command.program};
+    argTexts.insert(argTexts.end(), command.args.begin(), command.args.end());
+    std::vector<std::string> envTexts = command.environment;
     std::vector<char*> argv = Pointers(argTexts);
     std::vector<char*> envp = Pointers(envTexts);
-    char** environment = spec.environment.empty() ? environ : envp.data();
+    char** environment = command.environment.empty() ? environ : envp.data();
 
-    int out = spec.outputFile.empty()
+    int out = command.outputFile.empty()
                   ? open("/dev/null", O_WRONLY)
-                  : open(spec.outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                  : open(command.outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     FILE* errFile = std::tmpfile();
     if (out < 0 || errFile == nullptr)
-        throw std::runtime_error("cannot open the output of " + spec.program);
-    const bool searchPath = spec.program.find('/') == std::string::npos;
+        throw std::runtime_error("cannot open the output of " + command.program);
+    const bool searchPath = command.program.find('/') == std::string::npos;
 
     // A child's ru_maxrss starts from what the bench holds when it forks (Linux keeps the peak
     // of the copied memory across exec): give back the heap that earlier work left free.
@@ -87,10 +87,10 @@ ProcessTiming RunTimed(const ProcessSpec& spec) {
     const auto start = std::chrono::steady_clock::now();
     pid_t child = fork();
     if (child < 0)
-        throw std::runtime_error("cannot start " + spec.program);
+        throw std::runtime_error("cannot start " + command.program);
     if (child == 0)
         StartChild(out, fileno(errFile), argv.data(), environment, searchPath);
-    const bool stopped = StopAtLimit(child, spec.timeLimit);
+    const bool stopped = StopAtLimit(child, command.timeLimit);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
@@ -107,13 +107,13 @@ ProcessTiming RunTimed(const ProcessSpec& spec) {
     return timing;
 }
 
-ProcessTiming RunChecked(const ProcessSpec& spec) {
-    ProcessTiming timing = RunTimed(spec);
+ProcessTiming RunChecked(const TimedCommand& command) {
+    ProcessTiming timing = RunTimed(command);
     if (timing.exitCode != 0 && !timing.stopped) {
-        std::string command = spec.program;
-        for (const std::string& arg : spec.args)
-            command += " " + arg;
-        throw std::runtime_error(command + " exited with " + std::to_string(timing.exitCode) +
+        std::string line = command.program;
+        for (const std::string& arg : command.args)
+            line += " " + arg;
+        throw std::runtime_error(line + " exited with " + std::to_string(timing.exitCode) +
                                  ": " + timing.errors);
     }
     return timing;

@@ -6,7 +6,7 @@
 namespace zyntra::bench {
 
 // One whole run of a program: started directly (no shell) with exactly the given environment.
-struct ProcessSpec {
+struct TimedCommand {
     std::string program; // an absolute path, or a name looked up in PATH
     std::vector<std::string> args;
     std::vector<std::string> environment; // "NAME=value"; empty: the bench's own environment
@@ -23,10 +23,10 @@ struct ProcessTiming {
 };
 
 // Runs the program to its end; failing to start it throws std::runtime_error.
-ProcessTiming RunTimed(const ProcessSpec& spec);
+ProcessTiming RunTimed(const TimedCommand& command);
 
 // Runs it and throws std::runtime_error with its standard error unless it exits with 0 or was
 // stopped at its time limit.
-ProcessTiming RunChecked(const ProcessSpec& spec);
+ProcessTiming RunChecked(const TimedCommand& command);
 
 } // namespace zyntra::bench

@@ -57,15 +57,13 @@ std::optional<int> ScanDevice(CliApp& app, const CommandArgs& args, ContentCateg
         devices.DiscoverDevices(true); // says why there is no usable device
         return kExitFailed;
     }
-    const DEV_INFO& device = devices.CurrentDevice();
-    const bool card = args.Option("--storage", "internal") == "card";
-    const std::string& root = device.rootPath[card ? kMemoryCardPart : kInternalMemoryPart];
-    if (root.empty()) {
+    const DeviceStorageView storage =
+        StorageOfCurrentDevice(devices, args.Option("--storage", "internal") == "card");
+    if (storage.devicePath.empty()) {
         app.Say("SM_CliNoCard");
         return kExitFailed;
     }
-    lists.SetScanContext(device, app.SystemLanguage());
-    const DeviceStorageView storage{root, card, devices.ContentIndex(devices.CurrentDeviceIndex())};
+    lists.SetScanContext(devices.CurrentDevice(), app.SystemLanguage());
     if (const std::optional<std::string> folder = CategoryFolder(storage, category))
         lists.ScanFolder(*folder, InfoOf(category).filter, Side::Device, true);
     return std::nullopt;

@@ -103,11 +103,8 @@ int RunCopy(CliApp& app, const CommandArgs& args) {
             app.Say("SM_CliNoDevice");
             return kExitNoDevice;
         }
-        const bool card = args.Option("--storage", "internal") == "card";
-        const DEV_INFO& device = app.Devices().CurrentDevice();
-        request.device.devicePath = device.rootPath[card ? kMemoryCardPart : kInternalMemoryPart];
-        request.device.card = card;
-        request.device.index = app.Devices().ContentIndex(app.Devices().CurrentDeviceIndex());
+        request.device =
+            StorageOfCurrentDevice(app.Devices(), args.Option("--storage", "internal") == "card");
         if (request.device.devicePath.empty()) {
             app.Say("SM_CliNoCard");
             return kExitFailed;

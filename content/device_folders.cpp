@@ -1,6 +1,7 @@
 #include "content/device_folders.h"
 
 #include "device/content_path.h"
+#include "device/device_link.h"
 
 namespace zyntra {
 namespace {
@@ -18,6 +19,12 @@ std::optional<std::string> WithSlash(std::optional<std::string> folder) {
 }
 
 } // namespace
+
+DeviceStorageView StorageOfCurrentDevice(const DeviceLink& devices, bool card) {
+    const DEV_INFO& device = devices.CurrentDevice();
+    return {device.rootPath[card ? kMemoryCardPart : kInternalMemoryPart], card,
+            devices.ContentIndex(devices.CurrentDeviceIndex())};
+}
 
 std::optional<std::string> StorageBaseFolder(const DeviceStorageView& storage) {
     if (storage.devicePath.empty())

@@ -10,6 +10,8 @@
 
 namespace zyntra {
 
+class DeviceLink;
+
 // The storage of the device that the device-side list shows and a paste onto the device fills:
 // its root, whether it is the memory card, and the device's content index, which names the
 // category folders.
@@ -18,6 +20,10 @@ struct DeviceStorageView {
     bool card = false;
     std::span<const FILE_INFO> index;
 };
+
+// The internal memory or the memory card of the current device as a storage view; its root is
+// empty when the device lacks that storage.
+DeviceStorageView StorageOfCurrentDevice(const DeviceLink& devices, bool card);
 
 // Where the content manager keeps a storage's categories: the root itself on the internal
 // memory; on the card, the folder that row 0 of the index names (upper-cased, as the folders

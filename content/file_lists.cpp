@@ -40,20 +40,19 @@ std::uint64_t NumberOf(const std::string& text) {
 
 } // namespace
 
-FileLists::FileLists() : currentDevice_(&defaultDevice_) {}
+FileLists::FileLists()
+    : currentDevice_(&defaultDevice_),
+      shownNames_(std::make_unique<CharsetConverter>(InterfaceCharset(systemLanguage_), "UTF-8")) {}
 FileLists::~FileLists() = default;
 
 void FileLists::SetScanContext(const DEV_INFO& currentDevice, std::string systemLanguage) {
     currentDevice_ = &currentDevice;
-    if (systemLanguage != systemLanguage_ || !shownNames_)
+    if (systemLanguage != systemLanguage_)
         shownNames_ = std::make_unique<CharsetConverter>(InterfaceCharset(systemLanguage), "UTF-8");
     systemLanguage_ = std::move(systemLanguage);
 }
 
 std::string FileLists::ShownText(std::string_view fileSystemText) const {
-    if (!shownNames_)
-        shownNames_ =
-            std::make_unique<CharsetConverter>(InterfaceCharset(systemLanguage_), "UTF-8");
     return shownNames_->ConvertLenient(fileSystemText);
 }
 

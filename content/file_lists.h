@@ -96,7 +96,7 @@ private:
     DEV_INFO defaultDevice_;
     const DEV_INFO* currentDevice_;
     std::string systemLanguage_ = "en_US";
-    mutable std::unique_ptr<CharsetConverter> shownNames_;
+    std::unique_ptr<CharsetConverter> shownNames_;
 };
 
 } // namespace zyntra

@@ -1,6 +1,5 @@
 #include "content/file_lists.h"
 #include "content/media_metadata.h"
-#include "storage/text_conv.h"
 #include "texts/charset_converter.h"
 
 #include <cstdlib>
@@ -113,7 +112,6 @@ struct FileLists::ScanState {
     std::string_view filter;
     // The device side lists a linked file only when it lies in the scanned tree.
     std::string realRoot;
-    CharsetConverter toInterface;
     // The folder being read, with its separator; grown on the way down and cut on the way up.
     std::string folder{};
     EbookTrailer trailer{};
@@ -130,8 +128,7 @@ void FileLists::ScanFolder(const std::string& folder, std::string_view filter, S
     int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0)
         return;
-    ScanState scan{side, filter, "", CharsetConverter(InterfaceCharset(systemLanguage_), "UTF-8"),
-                   WithSeparator(folder)};
+    ScanState scan{side, filter, "", WithSeparator(folder)};
     if (side == Side::Device)
         scan.realRoot = RealPath(folder);
     ScanInto(scan, folderFd, recursive);
@@ -229,7 +226,7 @@ void FileLists::AddFile(ScanState& scan, std::string_view name, ContentCategory 
     entry.fullPath.reserve(scan.folder.size() + name.size());
     entry.fullPath.append(scan.folder).append(name);
     if (category == ContentCategory::Ebook) {
-        entry.title = EbookDisplayTitle(scan.trailer, systemLanguage_, scan.toInterface);
+        entry.title = EbookDisplayTitle(scan.trailer, systemLanguage_, *shownNames_);
         entry.bookMainClass = TrailerBookMainClass(scan.trailer);
         entry.bookSubClass = TrailerBookSubClass(scan.trailer);
     } else if (category == ContentCategory::Mp3Music && fd >= 0 &&

@@ -69,12 +69,6 @@ bool IsRemovableFolder(std::string_view mountPoint) {
     return false;
 }
 
-struct MountLine {
-    BlockDevice device;
-    std::string mountPoint;
-    std::string type;
-};
-
 std::vector<std::string_view> Fields(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
@@ -87,25 +81,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
         start = end + 1;
     }
     return fields;
-}
-
-// "36 35 98:0 / /mnt rw,noatime master:1 - ext3 /dev/root rw": the optional
-// fields end at the lone "-".
-std::optional<MountLine> ParseLine(std::string_view line) {
-    std::vector<std::string_view> fields = Fields(line);
-    std::size_t separator = 6;
-    while (separator < fields.size() && fields[separator] != "-")
-        ++separator;
-    if (separator + 2 >= fields.size())
-        return std::nullopt;
-    MountLine mount;
-    std::string numbers(fields[2]);
-    if (std::sscanf(numbers.c_str(), "%u:%u", &mount.device.major, &mount.device.minor) != 2)
-        return std::nullopt;
-    mount.mountPoint = UnescapeMountField(fields[4]);
-    mount.type = UnescapeMountField(fields[separator + 1]);
-    mount.device.source = UnescapeMountField(fields[separator + 2]);
-    return mount;
 }
 
 bool IsBlockFileSystem(const MountLine& mount) {
@@ -179,6 +154,25 @@ BlockDeviceFacts ProbeSysfs(const fs::path& sysRoot, BlockDevice device) {
 
 } // namespace
 
+// "36 35 98:0 / /mnt rw,noatime master:1 - ext3 /dev/root rw": the optional
+// fields end at the lone "-".
+std::optional<MountLine> ParseMountLine(std::string_view line) {
+    std::vector<std::string_view> fields = Fields(line);
+    std::size_t separator = 6;
+    while (separator < fields.size() && fields[separator] != "-")
+        ++separator;
+    if (separator + 2 >= fields.size())
+        return std::nullopt;
+    MountLine mount;
+    std::string numbers(fields[2]);
+    if (std::sscanf(numbers.c_str(), "%u:%u", &mount.device.major, &mount.device.minor) != 2)
+        return std::nullopt;
+    mount.mountPoint = UnescapeMountField(fields[4]);
+    mount.type = UnescapeMountField(fields[separator + 1]);
+    mount.device.source = UnescapeMountField(fields[separator + 2]);
+    return mount;
+}
+
 std::string UnescapeMountField(std::string_view field) {
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
@@ -201,7 +195,7 @@ std::vector<Volume> ParseMountInfo(std::string_view text, const BlockDeviceProbe
     std::map<std::string, std::optional<Volume>> byMountPoint;
     std::istringstream lines{std::string(text)};
     for (std::string line; std::getline(lines, line);) {
-        std::optional<MountLine> mount = ParseLine(line);
+        std::optional<MountLine> mount = ParseMountLine(line);
         if (!mount)
             continue;
         std::optional<VolumeType> type = Classify(*mount, probe);

@@ -3,6 +3,7 @@
 #include "platform/volumes.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,17 @@ struct BlockDeviceFacts {
 };
 
 using BlockDeviceProbe = std::function<BlockDeviceFacts(const BlockDevice&)>;
+
+// One line of /proc/self/mountinfo, its escapes undone.
+struct MountLine {
+    BlockDevice device;
+    std::string mountPoint;
+    std::string type; // "ext4", "vfat", "fuseblk", ...
+};
+
+// "36 35 98:0 / /mnt rw,noatime master:1 - ext3 /dev/root rw"; nothing for a line that is not
+// one of these.
+std::optional<MountLine> ParseMountLine(std::string_view line);
 
 // Undoes the mount table's octal escapes ("\040" is a blank, "\134" a
 // backslash, and so on).

@@ -30,20 +30,6 @@ std::string ReadWhole(const std::string& path) {
     return text.str();
 }
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        std::size_t end = line.find(' ', start);
-        if (end == std::string_view::npos)
-            end = line.size();
-        if (end > start)
-            fields.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return fields;
-}
-
 // What udev's blkid probe found on a block device: "ID_FS_TYPE=exfat".
 FileSystemKind UdevKindOf(const std::string& devicePath) {
     struct stat status {};
@@ -99,20 +85,15 @@ FileSystemKind FileSystemKindOfType(std::string_view type) {
 
 std::optional<MountSource> MountOfDevice(std::string_view mountInfo, unsigned major,
                                          unsigned minor) {
-    const std::string wanted = std::to_string(major) + ":" + std::to_string(minor);
     std::size_t start = 0;
     while (start < mountInfo.size()) {
         std::size_t end = mountInfo.find('\n', start);
         if (end == std::string_view::npos)
             end = mountInfo.size();
-        std::vector<std::string_view> fields = Fields(mountInfo.substr(start, end - start));
+        std::optional<MountLine> mount = ParseMountLine(mountInfo.substr(start, end - start));
         start = end + 1;
-        std::size_t separator = 6;
-        while (separator < fields.size() && fields[separator] != "-")
-            ++separator;
-        if (separator + 2 < fields.size() && fields[2] == wanted)
-            return MountSource{UnescapeMountField(fields[separator + 1]),
-                               UnescapeMountField(fields[separator + 2])};
+        if (mount && mount->device.major == major && mount->device.minor == minor)
+            return MountSource{mount->type, mount->device.source};
     }
     return std::nullopt;
 }

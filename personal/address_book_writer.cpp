@@ -16,25 +16,25 @@ struct AddressRules {
         return WriterValues(kAddressBookFields, record);
     }
 
-    static std::string FindStatement(const Forms& forms) {
+    static BoundStatement FindStatement(const Forms& forms) {
         return AddressBookStatements().Find(forms);
     }
 
     // Every field but the key, the row id and the stamp counts; locked can only differ.
-    static MatchCount Compare(const DbQuery& q, int row, const ADDRESSBOOK& record,
+    static MatchCount Compare(const DbRows& rows, int row, const ADDRESSBOOK& record,
                               const Forms& forms) {
         static const ComparedFields<ADDRESSBOOK> compared{
             kAddressBookFields,
             kAddressBookFields.Except({kRowIdColumn, "name", "locked", kStampColumn}),
             kAddressBookFields.Pick({"locked"})};
-        return compared.Count(AddressBookStatements().find, q, row, record, forms);
+        return compared.Count(AddressBookStatements().find, rows, row, record, forms);
     }
 
-    static std::string InsertStatement(int id, const ADDRESSBOOK&, const Forms& forms) {
+    static BoundStatement InsertStatement(int id, const ADDRESSBOOK&, const Forms& forms) {
         return AddressBookStatements().Insert(id, forms);
     }
 
-    static std::string UpdateStatement(int rowId, const ADDRESSBOOK&, const Forms& forms) {
+    static BoundStatement UpdateStatement(int rowId, const ADDRESSBOOK&, const Forms& forms) {
         return AddressBookStatements().Update(rowId, forms);
     }
 };

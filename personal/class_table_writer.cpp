@@ -20,6 +20,7 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
     if (!CountOf(context.db, "select count(id) from classtime"))
         return;
     bool tableChecked = false;
+    DbStatements statements(context.db);
     for (int w = 0; w < kWeekdayCount; ++w) {
         for (int p = 0; p < kClassPeriodCount; ++p) {
             const FieldValues values = WriterValues(kClassTableFields, grid[w][p]);
@@ -31,7 +32,7 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
                 tableChecked = true;
             }
             // Every cell has its row: writing one counts as updating it, whatever the mode.
-            if (RunReported(context,
+            if (RunReported(context, statements,
                             ClassCellUpdateStatement(w * kClassPeriodCount + p + 1, values)))
                 ++context.counts.updated;
         }

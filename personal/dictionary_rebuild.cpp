@@ -76,24 +76,24 @@ int FoundColumn(std::string_view name) {
     return 1 + HeadwordFindColumns().PositionOf(name);
 }
 
-MergeDecision DecideEntry(WriterContext& context, const MergeRun& run, const FieldValues& values) {
+MergeDecision DecideEntry(WriterContext& context, DbStatements& statements, const MergeRun& run,
+                          const FieldValues& values) {
     static const std::size_t type = kUserDictFields.IndexOf("type");
     static const std::size_t exp = kUserDictFields.IndexOf("exp");
-    ScopedQuery q(context.db);
-    int rows = db_query(q, HeadwordFindStatement(values));
+    const int rows = statements.Run(HeadwordFindStatement(values));
+    const DbRows rowsFound = statements.Rows();
     std::vector<MatchedRow> found;
     for (int row = 1; row <= rows; ++row) {
         int differences =
-            (TextEquals(RowValue(q, row, FoundColumn("type")), values[type]) ? 0 : 1) +
-            (TextEquals(RowValue(q, row, FoundColumn("exp")), values[exp]) ? 0 : 1);
-        found.push_back({DecimalValue(RowValue(q, row, 0)), differences});
+            (TextEquals(rowsFound.Value(row, FoundColumn("type")), values[type]) ? 0 : 1) +
+            (TextEquals(rowsFound.Value(row, FoundColumn("exp")), values[exp]) ? 0 : 1);
+        found.push_back({DecimalValue(rowsFound.Value(row, 0)), differences});
     }
-    db_free(q);
     // Entries carry no row id of their own.
     return run.Decide(found, 0, context.syncMode);
 }
 
-std::string EntryStatement(const FieldValues& values, const MergeDecision& decision) {
+BoundStatement EntryStatement(const FieldValues& values, const MergeDecision& decision) {
     if (decision.action == MergeAction::Insert)
         return HeadwordInsertStatement(values);
     return HeadwordUpdateStatement(decision.rowId, values);
@@ -110,14 +110,15 @@ bool MergeEntries(WriterContext& context, const DictionaryVariant& variant,
     if (!lastRowid)
         return false;
     MergeRun run;
+    DbStatements statements(context.db);
     for (const auto& entry : list) {
         const FieldValues values = HeadwordValues(variant.dictId, *entry);
-        MergeDecision decision = DecideEntry(context, run, values);
+        MergeDecision decision = DecideEntry(context, statements, run, values);
         if (decision.action == MergeAction::Insert)
             decision.rowId = ++*lastRowid;
         run.Claim(decision.rowId);
         if (decision.action == MergeAction::Skip ||
-            RunReported(context, EntryStatement(values, decision)))
+            RunReported(context, statements, EntryStatement(values, decision)))
             Tally(context.counts, decision.outcome);
     }
     return true;

@@ -14,18 +14,18 @@ template <class Record> struct ComparedFields {
     FieldList<Record> differing;
 
     // `found` is the find statement's column list.
-    MatchCount Count(const FieldList<Record>& found, const DbQuery& q, int row,
+    MatchCount Count(const FieldList<Record>& found, const DbRows& rows, int row,
                      const Record& record, const FieldValues& values) const {
         MatchCount count;
         for (const Field<Record>& field : counted) {
-            const char* rowValue = RowValue(q, row, found.PositionOf(field.name));
+            const char* rowValue = rows.Value(row, found.PositionOf(field.name));
             if (field.Type() == FieldType::Integer)
                 count.CompareInteger(rowValue, record.*field.integer);
             else
                 count.CompareText(rowValue, values.at(table.IndexOf(field)));
         }
         for (const Field<Record>& field : differing)
-            count.DifferIfInteger(RowValue(q, row, found.PositionOf(field.name)),
+            count.DifferIfInteger(rows.Value(row, found.PositionOf(field.name)),
                                   record.*field.integer);
         return count;
     }

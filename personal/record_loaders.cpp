@@ -4,6 +4,7 @@
 #include "kit/pending_events.h"
 #include "personal/record_fields.h"
 #include "personal/text_forms.h"
+#include "storage/db_statement.h"
 #include "storage/text_conv.h"
 #include "texts/lang_text.h"
 
@@ -57,31 +58,32 @@ void FinishRecord(LoadContext& context, Record& record, RecordKind kind, int row
 // that could not be read is found by its place, and the ones after it from there.
 class RowCursor {
 public:
-    RowCursor(sqlite3* db, std::string_view table) : db_(db), table_(table) {}
+    RowCursor(DbStatements& statements, std::string_view table)
+        : statements_(statements), table_(table) {}
 
-    // The statement completion for row `row`: the select ends with "where rowid > <last>" or
-    // at the table, and the rows always come in rowid order.
-    std::string Completion(int row) const {
+    // The select of row `row`, completed with "where rowid > <last>" or the row's place; the
+    // rows always come in rowid order.
+    BoundStatement Select(const std::string& rowStatement, int row) const {
         if (row == 0)
-            return " order by rowid limit 1;";
+            return {rowStatement + " order by rowid limit 1;", {}};
         if (last_)
-            return " where rowid > " + std::to_string(*last_) + " order by rowid limit 1;";
-        return " order by rowid limit " + std::to_string(row) + ", 1;";
+            return {rowStatement + " where rowid > ? order by rowid limit 1;",
+                    {DbValue::Integer(*last_)}};
+        return {rowStatement + " order by rowid limit ?, 1;", {DbValue::Integer(row)}};
     }
 
     void Read(const char* rowid) { last_ = RowidValue(rowid); }
 
     // The row's own rowid, read alone; nothing when that fails too.
     void Skip(int row) {
-        ScopedQuery q(db_);
         last_.reset();
-        if (db_query(q, "select rowid from " + table_ + " order by rowid limit " +
-                            std::to_string(row) + ", 1;") > 0)
-            last_ = RowidValue(RowValue(q, 1, 0));
+        if (statements_.Run({"select rowid from " + table_ + " order by rowid limit ?, 1;",
+                             {DbValue::Integer(row)}}) > 0)
+            last_ = RowidValue(statements_.Rows().Value(1, 0));
     }
 
 private:
-    sqlite3* db_;
+    DbStatements& statements_;
     std::string table_;
     std::optional<long long> last_;
 };
@@ -103,7 +105,7 @@ TableRows RowsOf(const RecordFields<Record>& table, const FieldList<Record>& sel
             static_cast<int>(selected.size())};
 }
 
-// The table's rows one query each.
+// The table's rows one query each, each query prepared once.
 template <class Reset, class Fill>
 void LoadRows(LoadContext& context, const TableRows& rows, RecordKind kind, Reset reset,
               Fill fill) {
@@ -111,10 +113,10 @@ void LoadRows(LoadContext& context, const TableRows& rows, RecordKind kind, Rese
     if (!count)
         return;
     reset();
-    RowCursor cursor(context.db, rows.table);
+    DbStatements statements(context.db);
+    RowCursor cursor(statements, rows.table);
     for (int row = 0; row < *count; ++row) {
-        ScopedQuery q(context.db);
-        if (db_query(q, rows.rowStatement + cursor.Completion(row)) <= 0) {
+        if (statements.Run(cursor.Select(rows.rowStatement, row)) <= 0) {
             cursor.Skip(row);
             ++context.unreadableRows;
             context.messages.Show(std::string(RowLabel(kind)) +
@@ -122,19 +124,19 @@ void LoadRows(LoadContext& context, const TableRows& rows, RecordKind kind, Rese
             LetPendingEventsRun(context);
             continue;
         }
-        cursor.Read(RowValue(q, 1, rows.rowidColumn));
-        fill(q, row);
-        db_free(q);
+        const DbRows read = statements.Rows();
+        cursor.Read(read.Value(1, rows.rowidColumn));
+        fill(read, row);
     }
 }
 
 // Sets each field from the column at its place in the select; columns without a member of the
 // record are passed over.
 template <class Record>
-void ReadFields(Record& record, const FieldList<Record>& selected, const DbQuery& q) {
+void ReadFields(Record& record, const FieldList<Record>& selected, const DbRows& row) {
     for (std::size_t i = 0; i < selected.size(); ++i) {
         const Field<Record>& field = selected[i];
-        const char* value = RowValue(q, 1, static_cast<int>(i));
+        const char* value = row.Value(1, static_cast<int>(i));
         if (field.integer != nullptr)
             record.*field.integer = DecimalValue(value);
         else if (field.text != nullptr && field.form == ColumnForm::Plain)
@@ -145,29 +147,29 @@ void ReadFields(Record& record, const FieldList<Record>& selected, const DbQuery
     }
 }
 
-// The row statement of a select of these columns, completed with the row's place.
+// The select of these columns of the row at a place.
 template <class Record>
 std::string RowStatement(const RecordFields<Record>& table, const FieldList<Record>& selected) {
-    return "select " + selected.Names() + " from " + table.table + " limit ";
+    return "select " + selected.Names() + " from " + table.table + " limit ?, 1;";
 }
 
 template <class Record>
 void FillRecord(LoadContext& context, RecordList<Record>& list, const FieldList<Record>& selected,
-                RecordKind kind, const DbQuery& q, int row) {
+                RecordKind kind, const DbRows& read, int row) {
     auto record = std::make_unique<Record>();
-    ReadFields(*record, selected, q);
+    ReadFields(*record, selected, read);
     FinishRecord(context, *record, kind, row);
     list.push_back(std::move(record));
 }
 
 template <class Entry>
 void FillEntry(LoadContext& context, RecordList<Entry>& list,
-               const FieldList<UserDictEntry>& selected, RecordKind kind, const DbQuery& q,
+               const FieldList<UserDictEntry>& selected, RecordKind kind, const DbRows& read,
                int row) {
     auto entry = std::make_unique<Entry>();
     Entry& e = *entry;
-    ReadFields<UserDictEntry>(e, selected, q);
-    if (const char* headword = RowValue(q, 1, selected.PositionOf("hw_name"))) {
+    ReadFields<UserDictEntry>(e, selected, read);
+    if (const char* headword = read.Value(1, selected.PositionOf("hw_name"))) {
         e.storedHeadword = headword;
         e.hw_match = HeadwordKey(headword);
     }
@@ -175,16 +177,15 @@ void FillEntry(LoadContext& context, RecordList<Entry>& list,
     list.push_back(std::move(entry));
 }
 
-bool LoadClassTimes(LoadContext& context, ClassTimes& times) {
+bool LoadClassTimes(DbStatements& statements, ClassTimes& times) {
     for (int p = 0; p < kClassPeriodCount; ++p) {
-        ScopedQuery q(context.db);
-        if (db_query(q, "select id, class_start_hour, class_start_min, class_end_hour, "
-                        "class_end_min from classtime limit " +
-                            std::to_string(p) + ", 1;") <= 0)
+        if (statements.Run({"select id, class_start_hour, class_start_min, class_end_hour, "
+                            "class_end_min from classtime limit ?, 1;",
+                            {DbValue::Integer(p)}}) <= 0)
             return false;
-        times[p] = {DecimalValue(RowValue(q, 1, 1)), DecimalValue(RowValue(q, 1, 2)),
-                    DecimalValue(RowValue(q, 1, 3)), DecimalValue(RowValue(q, 1, 4))};
-        db_free(q);
+        const DbRows read = statements.Rows();
+        times[p] = {DecimalValue(read.Value(1, 1)), DecimalValue(read.Value(1, 2)),
+                    DecimalValue(read.Value(1, 3)), DecimalValue(read.Value(1, 4))};
     }
     return true;
 }
@@ -194,10 +195,10 @@ const FieldList<CLASSTABLE>& CellColumns() {
     return columns;
 }
 
-void FillCell(LoadContext& context, CLASSTABLE& cell, const DbQuery& q, int n) {
+void FillCell(LoadContext& context, CLASSTABLE& cell, const DbRows& read, int n) {
     const int p = n % kClassPeriodCount;
     cell.stored = StoredForm{};
-    ReadFields(cell, CellColumns(), q);
+    ReadFields(cell, CellColumns(), read);
     cell.classLabel = FormatCount(context.classNoFormat, p + 1);
     cell.weekdayLabel =
         context.weekdayName ? context.weekdayName(n / kClassPeriodCount) : std::string();
@@ -213,8 +214,8 @@ void LoadAddressBook(LoadContext& context, RecordLists& lists) {
         RowsOf(kAddressBookFields, columns, "select count(id) from telephone");
     LoadRows(
         context, rows, RecordKind::AddressBook, [&] { lists.ResetList(RecordKind::AddressBook); },
-        [&](const DbQuery& q, int row) {
-            FillRecord(context, lists.AddrList, columns, RecordKind::AddressBook, q, row);
+        [&](const DbRows& read, int row) {
+            FillRecord(context, lists.AddrList, columns, RecordKind::AddressBook, read, row);
         });
 }
 
@@ -226,8 +227,8 @@ void LoadSchedule(LoadContext& context, RecordLists& lists) {
         RowsOf(kScheduleFields, columns, "select count(id) from schedule");
     LoadRows(
         context, rows, RecordKind::Schedule, [&] { lists.ResetList(RecordKind::Schedule); },
-        [&](const DbQuery& q, int row) {
-            FillRecord(context, lists.ScheList, columns, RecordKind::Schedule, q, row);
+        [&](const DbRows& read, int row) {
+            FillRecord(context, lists.ScheList, columns, RecordKind::Schedule, read, row);
         });
 }
 
@@ -236,8 +237,8 @@ void LoadToDo(LoadContext& context, RecordLists& lists) {
     static const TableRows rows = RowsOf(kToDoFields, columns, "select count(id) from todolist");
     LoadRows(
         context, rows, RecordKind::ToDo, [&] { lists.ResetList(RecordKind::ToDo); },
-        [&](const DbQuery& q, int row) {
-            FillRecord(context, lists.ToDoList, columns, RecordKind::ToDo, q, row);
+        [&](const DbRows& read, int row) {
+            FillRecord(context, lists.ToDoList, columns, RecordKind::ToDo, read, row);
         });
 }
 
@@ -250,8 +251,8 @@ void LoadECUser(LoadContext& context, RecordLists& lists) {
         RowsOf(kUserDictFields, columns, "select count(hw_id) from headword");
     LoadRows(
         context, rows, RecordKind::ECUser, [&] { lists.ResetList(RecordKind::ECUser); },
-        [&](const DbQuery& q, int row) {
-            FillEntry(context, lists.ECUserList, columns, RecordKind::ECUser, q, row);
+        [&](const DbRows& read, int row) {
+            FillEntry(context, lists.ECUserList, columns, RecordKind::ECUser, read, row);
         });
 }
 
@@ -261,21 +262,21 @@ void LoadCEUser(LoadContext& context, RecordLists& lists) {
         RowsOf(kUserDictFields, columns, "select count(hw_id) from headword");
     LoadRows(
         context, rows, RecordKind::CEUser, [&] { lists.ResetList(RecordKind::CEUser); },
-        [&](const DbQuery& q, int row) {
-            FillEntry(context, lists.CEUserList, columns, RecordKind::CEUser, q, row);
+        [&](const DbRows& read, int row) {
+            FillEntry(context, lists.CEUserList, columns, RecordKind::CEUser, read, row);
         });
 }
 
 void LoadClassTable(LoadContext& context, RecordLists& lists) {
-    if (!LoadClassTimes(context, lists.classTimes))
+    DbStatements statements(context.db);
+    if (!LoadClassTimes(statements, lists.classTimes))
         return;
     static const std::string rowStatement = RowStatement(kClassTableFields, CellColumns());
     for (int n = 0; n < kWeekdayCount * kClassPeriodCount; ++n) {
-        ScopedQuery q(context.db);
-        if (db_query(q, rowStatement + std::to_string(n) + ", 1;") <= 0)
+        if (statements.Run({rowStatement, {DbValue::Integer(n)}}) <= 0)
             return;
-        FillCell(context, lists.classGrid[n / kClassPeriodCount][n % kClassPeriodCount], q, n);
-        db_free(q);
+        FillCell(context, lists.classGrid[n / kClassPeriodCount][n % kClassPeriodCount],
+                 statements.Rows(), n);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "personal/record_statements.h"
 
-#include "storage/sql_text.h"
+#include <charconv>
 
 namespace zyntra {
 namespace {
@@ -12,47 +12,66 @@ std::string Joined(const std::vector<std::string>& parts) {
     return text;
 }
 
-// A value as a statement writes it; the row id and the stamp are the statement's own.
+// An integer column takes the decimal its value holds, a text column its database form; an
+// empty text is NULL in the tables that store it so.
 template <class Record>
-std::string Literal(const RecordFields<Record>& table, const Field<Record>& field,
-                    const FieldValues& values, int rowId) {
-    if (field.name == kRowIdColumn)
-        return std::to_string(rowId);
+DbValue Parameter(const RecordFields<Record>& table, const Field<Record>& field,
+                  const FieldValues& values) {
+    const DbText& value = values.at(table.IndexOf(field));
+    long long integer = 0;
+    const char* end = value.form.data() + value.form.size();
+    if (field.Type() == FieldType::Integer &&
+        std::from_chars(value.form.data(), end, integer).ptr == end && !value.form.empty())
+        return DbValue::Integer(integer);
+    if (value.empty && table.emptyTextIsNull)
+        return DbValue::Null();
+    return DbValue::Text(value.form);
+}
+
+// A value as a statement gives it: the row id and the stamp are the statement's own, the stamp
+// written into its text; every other value is a parameter.
+template <class Record>
+std::string Slot(const RecordFields<Record>& table, const Field<Record>& field,
+                 const FieldValues& values, int rowId, std::vector<DbValue>& bound) {
     if (field.name == kStampColumn)
         return "CURRENT_TIMESTAMP";
-    const DbText& value = values.at(table.IndexOf(field));
-    if (field.Type() == FieldType::Integer)
-        return value.form;
-    if (value.empty && table.emptyTextIsNull)
-        return "NULL";
-    return Quoted(value);
+    bound.push_back(field.name == kRowIdColumn ? DbValue::Integer(rowId)
+                                               : Parameter(table, field, values));
+    return "?";
 }
 
 template <class Record>
-std::string InsertStatement(const RecordFields<Record>& table, std::string_view into,
-                            const FieldList<Record>& columns, const FieldValues& values,
-                            int rowId) {
-    std::vector<std::string> literals;
+BoundStatement InsertStatement(const RecordFields<Record>& table, std::string_view into,
+                               const FieldList<Record>& columns, const FieldValues& values,
+                               int rowId) {
+    BoundStatement statement;
+    std::vector<std::string> slots;
     for (const Field<Record>& field : columns)
-        literals.push_back(Literal(table, field, values, rowId));
-    return "insert into " + std::string(into) + " values( " + Joined(literals) + ");";
+        slots.push_back(Slot(table, field, values, rowId, statement.values));
+    statement.sql = "insert into " + std::string(into) + " values( " + Joined(slots) + ");";
+    return statement;
 }
 
 template <class Record>
-std::string UpdateStatement(const RecordFields<Record>& table, std::string_view target,
-                            const FieldList<Record>& columns, const FieldValues& values,
-                            const std::string& where) {
+BoundStatement UpdateStatement(const RecordFields<Record>& table, std::string_view target,
+                               const FieldList<Record>& columns, const FieldValues& values,
+                               std::string_view idColumn, int id) {
+    BoundStatement statement;
     std::vector<std::string> assignments;
     for (const Field<Record>& field : columns)
-        assignments.push_back(std::string(field.name) + "=" + Literal(table, field, values, 0));
-    return "update " + std::string(target) + " set " + Joined(assignments) + " where " + where +
-           ";";
+        assignments.push_back(std::string(field.name) + "=" +
+                              Slot(table, field, values, 0, statement.values));
+    statement.sql = "update " + std::string(target) + " set " + Joined(assignments) + " where " +
+                    std::string(idColumn) + "=?;";
+    statement.values.push_back(DbValue::Integer(id));
+    return statement;
 }
 
-std::string SelectWhere(const std::string& columns, std::string_view from, std::string_view key,
-                        const DbText& keyValue) {
-    return "select " + columns + " from " + std::string(from) + " where " + std::string(key) +
-           " = " + Quoted(keyValue) + ";";
+BoundStatement SelectWhere(const std::string& columns, std::string_view from,
+                           std::string_view key, const DbText& keyValue) {
+    return {"select " + columns + " from " + std::string(from) + " where " + std::string(key) +
+                " = ?;",
+            {DbValue::Text(keyValue.form)}};
 }
 
 // The table's columns in its own order, without the one named.
@@ -77,18 +96,18 @@ const DbText& ValueOf(const FieldValues& values, std::string_view name) {
 
 } // namespace
 
-template <class Record> std::string ListStatements<Record>::Find(const FieldValues& values) const {
+template <class Record> BoundStatement ListStatements<Record>::Find(const FieldValues& values) const {
     return SelectWhere(find.Names(), table.table, key, values.at(table.IndexOf(key)));
 }
 
 template <class Record>
-std::string ListStatements<Record>::Insert(int id, const FieldValues& values) const {
+BoundStatement ListStatements<Record>::Insert(int id, const FieldValues& values) const {
     return InsertStatement(table, table.table, table.InColumnOrder(), values, id);
 }
 
 template <class Record>
-std::string ListStatements<Record>::Update(int rowId, const FieldValues& values) const {
-    return UpdateStatement(table, table.table, update, values, "id=" + std::to_string(rowId));
+BoundStatement ListStatements<Record>::Update(int rowId, const FieldValues& values) const {
+    return UpdateStatement(table, table.table, update, values, "id", rowId);
 }
 
 template struct ListStatements<ADDRESSBOOK>;
@@ -121,12 +140,11 @@ const ListStatements<PLANS>& ToDoStatements() {
     return statements;
 }
 
-std::string ClassCellUpdateStatement(int id, const FieldValues& values) {
+BoundStatement ClassCellUpdateStatement(int id, const FieldValues& values) {
     static const FieldList<CLASSTABLE> columns =
         kClassTableFields.Pick({"weekday", "class_no", "setting", "abbreviation", "course_name",
                                 "teacher", "place", "note", "color", "locked", "stamp_time"});
-    return UpdateStatement(kClassTableFields, kClassTableFields.table, columns, values,
-                           "id=" + std::to_string(id));
+    return UpdateStatement(kClassTableFields, kClassTableFields.table, columns, values, "id", id);
 }
 
 FieldValues HeadwordValues(int dictId, const UserDictEntry& entry) {
@@ -148,18 +166,17 @@ const FieldList<UserDictEntry>& HeadwordFindColumns() {
     return columns;
 }
 
-std::string HeadwordFindStatement(const FieldValues& values) {
+BoundStatement HeadwordFindStatement(const FieldValues& values) {
     return SelectWhere("rowid, " + HeadwordFindColumns().Names(), "tmp", "hw_name",
                        ValueOf(values, "hw_name"));
 }
 
-std::string HeadwordInsertStatement(const FieldValues& values) {
+BoundStatement HeadwordInsertStatement(const FieldValues& values) {
     return InsertStatement(kUserDictFields, "tmp", WorkTableColumns(), values, 0);
 }
 
-std::string HeadwordUpdateStatement(int rowid, const FieldValues& values) {
-    return UpdateStatement(kUserDictFields, "tmp", WorkTableColumns(), values,
-                           "rowid=" + std::to_string(rowid));
+BoundStatement HeadwordUpdateStatement(int rowid, const FieldValues& values) {
+    return UpdateStatement(kUserDictFields, "tmp", WorkTableColumns(), values, "rowid", rowid);
 }
 
 } // namespace zyntra

@@ -2,6 +2,7 @@
 
 #include "personal/record_fields.h"
 #include "personal/text_forms.h"
+#include "storage/db_statement.h"
 
 #include <string>
 #include <string_view>
@@ -32,16 +33,18 @@ FieldValues WriterValues(const RecordFields<Record>& table, const Record& record
 
 // The statements a list writer builds for one record: the find statement looks the record up by
 // its key, an insert gives every column in the table's order, an update sets the listed columns
-// of the row with the given id. The row id and the stamp are never taken from the record.
+// of the row with the given id. The row id and the stamp are never taken from the record. The
+// values are parameters, so every record runs the same prepared statements; their text is the
+// statement with the values written in.
 template <class Record> struct ListStatements {
     const RecordFields<Record>& table;
     const char* key;
     FieldList<Record> find;   // the columns the find statement selects, in its order
     FieldList<Record> update; // the columns an update sets, in its order
 
-    std::string Find(const FieldValues& values) const;
-    std::string Insert(int id, const FieldValues& values) const;
-    std::string Update(int rowId, const FieldValues& values) const;
+    BoundStatement Find(const FieldValues& values) const;
+    BoundStatement Insert(int id, const FieldValues& values) const;
+    BoundStatement Update(int rowId, const FieldValues& values) const;
 };
 
 const ListStatements<ADDRESSBOOK>& AddressBookStatements();
@@ -49,7 +52,7 @@ const ListStatements<SCHEDULE>& ScheduleStatements();
 const ListStatements<PLANS>& ToDoStatements();
 
 // The update of the classtable row of one cell: only updates, the rows are fixed.
-std::string ClassCellUpdateStatement(int id, const FieldValues& values);
+BoundStatement ClassCellUpdateStatement(int id, const FieldValues& values);
 
 // A user-dictionary entry as its writer stores it: the headword and its key as the database
 // holds them, type and exp converted, and the dictionary's id.
@@ -58,8 +61,8 @@ FieldValues HeadwordValues(int dictId, const UserDictEntry& entry);
 // The rebuild merges entries into the work table tmp, which has the columns of headword but
 // hw_id and is addressed by rowid. The find statement selects the rowid and then these columns.
 const FieldList<UserDictEntry>& HeadwordFindColumns();
-std::string HeadwordFindStatement(const FieldValues& values);
-std::string HeadwordInsertStatement(const FieldValues& values);
-std::string HeadwordUpdateStatement(int rowid, const FieldValues& values);
+BoundStatement HeadwordFindStatement(const FieldValues& values);
+BoundStatement HeadwordInsertStatement(const FieldValues& values);
+BoundStatement HeadwordUpdateStatement(int rowid, const FieldValues& values);
 
 } // namespace zyntra

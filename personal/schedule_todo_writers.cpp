@@ -14,25 +14,25 @@ struct ScheduleRules {
 
     static Forms MakeForms(const SCHEDULE& record) { return WriterValues(kScheduleFields, record); }
 
-    static std::string FindStatement(const Forms& forms) {
+    static BoundStatement FindStatement(const Forms& forms) {
         return ScheduleStatements().Find(forms);
     }
 
     // With the date as key, a match needs start, end and content equal; the alarm can only
     // differ, and locked is not compared.
-    static MatchCount Compare(const DbQuery& q, int row, const SCHEDULE& record,
+    static MatchCount Compare(const DbRows& rows, int row, const SCHEDULE& record,
                               const Forms& forms) {
         static const ComparedFields<SCHEDULE> compared{
             kScheduleFields, kScheduleFields.Pick({"start_time", "end_time", "content"}),
             kScheduleFields.Pick({"alarm", "alarm_BStime"})};
-        return compared.Count(ScheduleStatements().find, q, row, record, forms);
+        return compared.Count(ScheduleStatements().find, rows, row, record, forms);
     }
 
-    static std::string InsertStatement(int id, const SCHEDULE&, const Forms& forms) {
+    static BoundStatement InsertStatement(int id, const SCHEDULE&, const Forms& forms) {
         return ScheduleStatements().Insert(id, forms);
     }
 
-    static std::string UpdateStatement(int rowId, const SCHEDULE&, const Forms& forms) {
+    static BoundStatement UpdateStatement(int rowId, const SCHEDULE&, const Forms& forms) {
         return ScheduleStatements().Update(rowId, forms);
     }
 };
@@ -47,20 +47,20 @@ struct ToDoRules {
 
     static Forms MakeForms(const PLANS& record) { return WriterValues(kToDoFields, record); }
 
-    static std::string FindStatement(const Forms& forms) { return ToDoStatements().Find(forms); }
+    static BoundStatement FindStatement(const Forms& forms) { return ToDoStatements().Find(forms); }
 
-    static MatchCount Compare(const DbQuery& q, int row, const PLANS& record, const Forms& forms) {
+    static MatchCount Compare(const DbRows& rows, int row, const PLANS& record, const Forms& forms) {
         static const ComparedFields<PLANS> compared{
             kToDoFields, kToDoFields.Pick({"content", "category", "priority"}),
             kToDoFields.Pick({"status"})};
-        return compared.Count(ToDoStatements().find, q, row, record, forms);
+        return compared.Count(ToDoStatements().find, rows, row, record, forms);
     }
 
-    static std::string InsertStatement(int id, const PLANS&, const Forms& forms) {
+    static BoundStatement InsertStatement(int id, const PLANS&, const Forms& forms) {
         return ToDoStatements().Insert(id, forms);
     }
 
-    static std::string UpdateStatement(int rowId, const PLANS&, const Forms& forms) {
+    static BoundStatement UpdateStatement(int rowId, const PLANS&, const Forms& forms) {
         return ToDoStatements().Update(rowId, forms);
     }
 };

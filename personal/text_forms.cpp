@@ -1,6 +1,6 @@
 #include "personal/text_forms.h"
 
-#include "storage/sql_text.h"
+#include "storage/db_statement.h"
 #include "storage/text_conv.h"
 
 #include <algorithm>
@@ -12,9 +12,7 @@
 namespace zyntra {
 
 const char* RowValue(const DbQuery& q, int row, int column) {
-    if (q.table == nullptr || row < 1 || row > q.nrow || column < 0 || column >= q.ncol)
-        return nullptr;
-    return q.table[row * q.ncol + column];
+    return RowsOf(q).Value(row, column);
 }
 
 std::optional<int> CountOf(sqlite3* db, std::string_view statement) {
@@ -98,8 +96,5 @@ bool TextEquals(const char* dbValue, const DbText& text) {
     return !text.empty && text.form == dbValue;
 }
 
-std::string Quoted(const DbText& text) {
-    return SqlQuoted(text.form);
-}
 
 } // namespace zyntra

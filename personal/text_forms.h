@@ -56,7 +56,4 @@ DbText PlainText(const std::string& text);
 // the memory text, computed once per record on its database form.
 bool TextEquals(const char* dbValue, const DbText& text);
 
-// The text between single quotes, quotes doubled.
-std::string Quoted(const DbText& text);
-
 } // namespace zyntra

@@ -4,15 +4,14 @@
 
 namespace zyntra {
 
-bool RunReported(WriterContext& context, std::string_view statement) {
-    ScopedQuery q(context.db);
-    int rc = db_query(q, statement);
-    db_free(q);
+bool RunReported(WriterContext& context, DbStatements& statements,
+                 const BoundStatement& statement) {
+    int rc = statements.Run(statement);
     if (rc >= 0)
         return true;
     ++context.failedStatements;
-    context.messages.Show(std::string("* SQL error, cmd=") + (q.sql != nullptr ? q.sql : "") +
-                          ", rc=" + std::to_string(rc) + " (" + q.errmsg + ").\n");
+    context.messages.Show("* SQL error, cmd=" + statements.LastText() + ", rc=" +
+                          std::to_string(rc) + " (" + statements.Error() + ").\n");
     return false;
 }
 

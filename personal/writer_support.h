@@ -2,6 +2,7 @@
 
 #include "personal/merge_rules.h"
 #include "personal/record_writers.h"
+#include "storage/db_statement.h"
 
 #include <optional>
 #include <string>
@@ -9,9 +10,11 @@
 
 namespace zyntra {
 
-// Runs a statement of a writer. A failure, also of a statement too long to run, shows
-// "* SQL error, cmd=%s, rc=%d (%s).\n" and is counted; the result is whether it ran.
-bool RunReported(WriterContext& context, std::string_view statement);
+// Runs a statement of a writer through the writer's prepared statements. A failure, also of a
+// statement too long to run, shows "* SQL error, cmd=%s, rc=%d (%s).\n" and is counted; the
+// result is whether it ran.
+bool RunReported(WriterContext& context, DbStatements& statements,
+                 const BoundStatement& statement);
 
 // Runs a statement whose failure the caller answers for; the result is whether it ran.
 bool RunQuietly(sqlite3* db, std::string_view statement);
@@ -29,19 +32,18 @@ std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
 // Runs a writer's find statement and decides for one record. Rules supplies the threshold,
 // the compared fields and the column holding the row's id.
 template <class Rules>
-MergeDecision FindAndDecide(WriterContext& context, const MergeRun& run,
+MergeDecision FindAndDecide(WriterContext& context, DbStatements& statements, const MergeRun& run,
                             const typename Rules::Record& record,
                             const typename Rules::Forms& forms) {
-    ScopedQuery q(context.db);
     std::vector<MatchedRow> matched;
-    int rows = db_query(q, Rules::FindStatement(forms));
+    const int rows = statements.Run(Rules::FindStatement(forms));
+    const DbRows found = statements.Rows();
     for (int row = 1; row <= rows; ++row) {
-        MatchCount count = Rules::Compare(q, row, record, forms);
+        MatchCount count = Rules::Compare(found, row, record, forms);
         if (count.matches >= Rules::kThreshold)
             matched.push_back(
-                {DecimalValue(RowValue(q, row, Rules::kIdColumn)), count.differences});
+                {DecimalValue(found.Value(row, Rules::kIdColumn)), count.differences});
     }
-    db_free(q);
     return run.Decide(matched, record.id, context.syncMode);
 }
 
@@ -50,6 +52,7 @@ template <class Rules>
 void MergeRecords(WriterContext& context, const RecordList<typename Rules::Record>& list) {
     std::optional<int> nextId;
     MergeRun run;
+    DbStatements statements(context.db);
     for (const auto& record : list) {
         if (!nextId) {
             nextId = LargestId(context.db, Rules::kCountStatement, Rules::kMaxStatement);
@@ -57,7 +60,7 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
                 return;
         }
         typename Rules::Forms forms = Rules::MakeForms(*record);
-        MergeDecision decision = FindAndDecide<Rules>(context, run, *record, forms);
+        MergeDecision decision = FindAndDecide<Rules>(context, statements, run, *record, forms);
         if (decision.action == MergeAction::Insert)
             decision.rowId = ++*nextId;
         run.Claim(decision.rowId);
@@ -65,7 +68,8 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
             Tally(context.counts, decision.outcome);
             continue;
         }
-        if (RunReported(context, decision.action == MergeAction::Insert
+        if (RunReported(context, statements,
+                        decision.action == MergeAction::Insert
                                      ? Rules::InsertStatement(decision.rowId, *record, forms)
                                      : Rules::UpdateStatement(decision.rowId, *record, forms)))
             Tally(context.counts, decision.outcome);

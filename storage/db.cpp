@@ -1,30 +1,16 @@
 #include "storage/db.h"
 
 #include "platform/program_folder.h"
+#include "storage/sqlite_binding.h"
 #include "storage/stdout_line.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
-#include <sqlite3.h>
 
 namespace zyntra {
 namespace {
-
-// The entry points, found by name in the library that kvdb.dll brings in.
-// sqlite3_free is needed only to release the error texts SQLite allocates.
-struct SqliteBinding {
-    void* handle = nullptr;
-    int refs = 0;
-    decltype(&::sqlite3_open) open = nullptr;
-    decltype(&::sqlite3_close) close = nullptr;
-    decltype(&::sqlite3_exec) exec = nullptr;
-    decltype(&::sqlite3_get_table) getTable = nullptr;
-    decltype(&::sqlite3_free_table) freeTable = nullptr;
-    decltype(&::sqlite3_errmsg) errmsg = nullptr;
-    decltype(&::sqlite3_free) free = nullptr;
-};
 
 SqliteBinding sqlite;
 char statementBuffer[kStatementBufferSize];
@@ -44,7 +30,19 @@ bool Bind(void* handle, SqliteBinding& lib) {
            Resolve(handle, "sqlite3_get_table", lib.getTable) &&
            Resolve(handle, "sqlite3_free_table", lib.freeTable) &&
            Resolve(handle, "sqlite3_errmsg", lib.errmsg) &&
-           Resolve(handle, "sqlite3_free", lib.free);
+           Resolve(handle, "sqlite3_free", lib.free) &&
+           Resolve(handle, "sqlite3_prepare_v2", lib.prepare) &&
+           Resolve(handle, "sqlite3_bind_int64", lib.bindInteger) &&
+           Resolve(handle, "sqlite3_bind_text", lib.bindText) &&
+           Resolve(handle, "sqlite3_bind_null", lib.bindNull) &&
+           Resolve(handle, "sqlite3_step", lib.step) &&
+           Resolve(handle, "sqlite3_column_count", lib.columnCount) &&
+           Resolve(handle, "sqlite3_column_name", lib.columnName) &&
+           Resolve(handle, "sqlite3_column_text", lib.columnText) &&
+           Resolve(handle, "sqlite3_column_bytes", lib.columnBytes) &&
+           Resolve(handle, "sqlite3_reset", lib.reset) &&
+           Resolve(handle, "sqlite3_clear_bindings", lib.clearBindings) &&
+           Resolve(handle, "sqlite3_finalize", lib.finalize);
 }
 
 // Each reference is one dlopen, so the loader unloads the library with the last.
@@ -58,25 +56,6 @@ void ReleaseDll() {
 
 bool IsSelect(std::string_view statement) {
     return statement.substr(0, 6) == "select";
-}
-
-// Reasons for refusing a statement before SQLite sees it; 0 when it may run.
-int Refusal(const DbQuery& q, std::string_view statement, std::string& why) {
-    if (statement.size() > kMaxStatementLength) {
-        why = "statement too long: " + std::to_string(statement.size()) + " characters, at most " +
-              std::to_string(kMaxStatementLength);
-        return SQLITE_TOOBIG;
-    }
-    // SQLite would silently run only the part before the zero byte.
-    if (statement.find('\0') != std::string_view::npos) {
-        why = "statement contains a zero byte";
-        return SQLITE_MISUSE;
-    }
-    if (sqlite.refs == 0 || q.db == nullptr) {
-        why = "no open database";
-        return SQLITE_MISUSE;
-    }
-    return SQLITE_OK;
 }
 
 int Run(DbQuery& q, bool select) {
@@ -111,6 +90,28 @@ void TraceSelect(const DbQuery& q, int result) {
 }
 
 } // namespace
+
+SqliteBinding& BoundSqlite() {
+    return sqlite;
+}
+
+int StatementRefusal(sqlite3* db, std::size_t length, bool zeroByte, std::string& why) {
+    if (length > kMaxStatementLength) {
+        why = "statement too long: " + std::to_string(length) + " characters, at most " +
+              std::to_string(kMaxStatementLength);
+        return SQLITE_TOOBIG;
+    }
+    // SQLite would silently run only the part before the zero byte.
+    if (zeroByte) {
+        why = "statement contains a zero byte";
+        return SQLITE_MISUSE;
+    }
+    if (sqlite.refs == 0 || db == nullptr) {
+        why = "no open database";
+        return SQLITE_MISUSE;
+    }
+    return SQLITE_OK;
+}
 
 int load_dll(const std::string& fileName) {
     void* handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -160,7 +161,8 @@ int db_query(DbQuery& q, std::string_view statement) {
     std::memcpy(statementBuffer, statement.data(), kept);
     statementBuffer[kept] = '\0';
 
-    int code = Refusal(q, statement, q.errmsg);
+    int code = StatementRefusal(q.db, statement.size(),
+                                statement.find('\0') != std::string_view::npos, q.errmsg);
     if (code == SQLITE_OK)
         code = Run(q, IsSelect(statement));
     if (code != SQLITE_OK) {

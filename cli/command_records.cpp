@@ -116,9 +116,10 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     }
     if (!app.Succeeded(loaded))
         return kExitFailed;
-    const std::string text =
-        FormatRecords(ExportRecords(personal.Lists(), kind, app.RecordCodec()), format);
-    std::fwrite(text.data(), 1, text.size(), app.Out());
+    RecordWriter writer(app.Out(), format, FieldsOf(kind));
+    ExportRecords(personal.Lists(), kind, app.RecordCodec(),
+                  [&](const std::vector<FieldValue>& row) { writer.Write(row); });
+    writer.Finish();
     return kExitOk;
 }
 

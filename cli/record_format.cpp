@@ -18,33 +18,59 @@ const FieldInfo* FindField(const std::vector<FieldInfo>& fields, std::string_vie
     return it == fields.end() ? nullptr : &*it;
 }
 
-std::string ToJson(const RecordTable& table) {
-    Json array = Json::array();
-    for (const auto& row : table.rows) {
-        Json object = Json::object();
-        for (std::size_t i = 0; i < table.fields.size(); ++i)
-            std::visit([&](const auto& value) { object[table.fields[i].name] = value; }, row[i]);
-        array.push_back(std::move(object));
+// An object of the array as a whole-array dump indents it: every line two spaces further in.
+std::string ArrayElement(const Json& object) {
+    const std::string text = object.dump(2, ' ', false, Json::error_handler_t::replace);
+    std::string indented = "  ";
+    indented.reserve(text.size() + text.size() / 8);
+    for (char c : text) {
+        indented += c;
+        if (c == '\n')
+            indented += "  ";
     }
-    // Texts from a device may hold bytes that are not UTF-8; they are replaced, never fatal.
-    return array.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return indented;
 }
 
-std::string ToCsv(const RecordTable& table) {
-    CsvRow header;
-    for (const FieldInfo& field : table.fields)
-        header.push_back(field.name);
-    std::string text = WriteCsvRow(header);
-    for (const auto& row : table.rows) {
+} // namespace
+
+RecordWriter::RecordWriter(std::FILE* out, RecordFormat format, const std::vector<FieldInfo>& fields)
+    : out_(out), format_(format), fields_(fields) {
+    if (format_ == RecordFormat::Csv) {
+        CsvRow header;
+        for (const FieldInfo& field : fields_)
+            header.push_back(field.name);
+        Put(WriteCsvRow(header));
+    }
+}
+
+void RecordWriter::Write(const std::vector<FieldValue>& row) {
+    if (format_ == RecordFormat::Csv) {
         CsvRow cells;
         for (const FieldValue& value : row)
             cells.push_back(std::holds_alternative<long long>(value)
                                 ? std::to_string(std::get<long long>(value))
                                 : std::get<std::string>(value));
-        text += WriteCsvRow(cells);
+        Put(WriteCsvRow(cells));
+        return;
     }
-    return text;
+    Json object = Json::object();
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        std::visit([&](const auto& value) { object[fields_[i].name] = value; }, row[i]);
+    // Texts from a device may hold bytes that are not UTF-8; they are replaced, never fatal.
+    Put((written_ == 0 ? "[\n" : ",\n") + ArrayElement(object));
+    ++written_;
 }
+
+void RecordWriter::Finish() {
+    if (format_ == RecordFormat::Json)
+        Put(written_ == 0 ? "[]\n" : "\n]\n");
+}
+
+void RecordWriter::Put(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), out_);
+}
+
+namespace {
 
 std::string ReadAll(std::istream& in) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -252,10 +278,6 @@ std::string FromCsv(std::istream& in, const std::vector<FieldInfo>& fields,
 }
 
 } // namespace
-
-std::string FormatRecords(const RecordTable& table, RecordFormat format) {
-    return format == RecordFormat::Json ? ToJson(table) : ToCsv(table);
-}
 
 std::string ReadRecords(std::istream& in, RecordFormat format, const std::vector<FieldInfo>& fields,
                         const RecordSink& sink) {

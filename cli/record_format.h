@@ -2,6 +2,7 @@
 
 #include "cli/record_table.h"
 
+#include <cstdio>
 #include <functional>
 #include <istream>
 #include <string>
@@ -11,9 +12,25 @@ namespace zyntra {
 
 enum class RecordFormat { Json, Csv };
 
-// A JSON array of objects with the fields in record order, or CSV with a
-// header row of the field names.
-std::string FormatRecords(const RecordTable& table, RecordFormat format);
+// Writes records as they come, so that an export never holds its output: a JSON array of
+// objects with the fields in record order (as a whole-array dump with an indent of two would
+// write it), or CSV with a header row of the field names.
+class RecordWriter {
+public:
+    RecordWriter(std::FILE* out, RecordFormat format, const std::vector<FieldInfo>& fields);
+    // One record, its values in the order of the fields.
+    void Write(const std::vector<FieldValue>& row);
+    // Ends the output; call once, after the last record.
+    void Finish();
+
+private:
+    void Put(const std::string& text);
+
+    std::FILE* out_;
+    RecordFormat format_;
+    const std::vector<FieldInfo>& fields_;
+    std::size_t written_ = 0;
+};
 
 // Receives each record as soon as it is read.
 using RecordSink = std::function<void(ImportedRecord&&)>;

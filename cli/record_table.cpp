@@ -26,11 +26,10 @@ std::vector<FieldValue> RowOf(const R& record, const FieldList<R>& fields,
 }
 
 template <class R, class List>
-void ExportList(RecordTable& table, const List& list, const FieldList<R>& fields,
-                const CharsetCodec& codec) {
-    table.fields = InfoOf(fields);
+void ExportList(const List& list, const FieldList<R>& fields, const CharsetCodec& codec,
+                const ExportedRowSink& row) {
     for (const auto& record : list)
-        table.rows.push_back(RowOf<R>(*record, fields, codec));
+        row(RowOf<R>(*record, fields, codec));
 }
 
 } // namespace
@@ -80,33 +79,30 @@ const std::vector<FieldInfo>& FieldsOf(RecordKind kind) {
     }
 }
 
-RecordTable ExportRecords(const RecordLists& lists, RecordKind kind, const CharsetCodec& codec) {
-    RecordTable table;
+void ExportRecords(const RecordLists& lists, RecordKind kind, const CharsetCodec& codec,
+                   const ExportedRowSink& row) {
     switch (kind) {
     case RecordKind::AddressBook:
-        ExportList<ADDRESSBOOK>(table, lists.AddrList, ExchangedFields(kAddressBookFields), codec);
+        ExportList<ADDRESSBOOK>(lists.AddrList, ExchangedFields(kAddressBookFields), codec, row);
         break;
     case RecordKind::Schedule:
-        ExportList<SCHEDULE>(table, lists.ScheList, ExchangedFields(kScheduleFields), codec);
+        ExportList<SCHEDULE>(lists.ScheList, ExchangedFields(kScheduleFields), codec, row);
         break;
     case RecordKind::ToDo:
-        ExportList<PLANS>(table, lists.ToDoList, ExchangedFields(kToDoFields), codec);
+        ExportList<PLANS>(lists.ToDoList, ExchangedFields(kToDoFields), codec, row);
         break;
     case RecordKind::ECUser:
-        ExportList<UserDictEntry>(table, lists.ECUserList, ExchangedFields(kUserDictFields), codec);
+        ExportList<UserDictEntry>(lists.ECUserList, ExchangedFields(kUserDictFields), codec, row);
         break;
     case RecordKind::CEUser:
-        ExportList<UserDictEntry>(table, lists.CEUserList, ExchangedFields(kUserDictFields), codec);
+        ExportList<UserDictEntry>(lists.CEUserList, ExchangedFields(kUserDictFields), codec, row);
         break;
     case RecordKind::ClassTable:
-        table.fields = InfoOf(ExchangedFields(kClassTableFields));
         for (const auto& day : lists.classGrid)
             for (const CLASSTABLE& cell : day)
-                table.rows.push_back(
-                    RowOf<CLASSTABLE>(cell, ExchangedFields(kClassTableFields), codec));
+                row(RowOf<CLASSTABLE>(cell, ExchangedFields(kClassTableFields), codec));
         break;
     }
-    return table;
 }
 
 } // namespace zyntra

@@ -3,6 +3,7 @@
 #include "personal/personal_records.h"
 #include "personal/record_fields.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,12 +23,6 @@ struct FieldInfo {
     FieldType type;
 };
 
-// A kind's records as named fields, in the order the records declare them.
-struct RecordTable {
-    std::vector<FieldInfo> fields;
-    std::vector<std::vector<FieldValue>> rows;
-};
-
 class CharsetCodec;
 
 // The fields the command line exchanges: those with a member, in the record's order.
@@ -38,8 +33,11 @@ template <class R> const FieldList<R>& ExchangedFields(const RecordFields<R>& ta
 
 const std::vector<FieldInfo>& FieldsOf(RecordKind kind);
 
-// The records of one kind, with their texts converted to UTF-8.
-RecordTable ExportRecords(const RecordLists& lists, RecordKind kind, const CharsetCodec& codec);
+// Hands the records of one kind to `row` one at a time, their values in the order of
+// FieldsOf(kind) and their texts converted to UTF-8.
+using ExportedRowSink = std::function<void(const std::vector<FieldValue>&)>;
+void ExportRecords(const RecordLists& lists, RecordKind kind, const CharsetCodec& codec,
+                   const ExportedRowSink& row);
 
 struct ImportedRecord {
     // Field name -> value; fields that are missing take the values a new

@@ -14,7 +14,7 @@ namespace zyntra {
 struct SqliteBinding {
     void* handle = nullptr;
     int refs = 0;
-    decltype(&::sqlite3_open) open = nullptr;
+    decltype(&::sqlite3_open_v2) open = nullptr;
     decltype(&::sqlite3_close) close = nullptr;
     decltype(&::sqlite3_exec) exec = nullptr;
     decltype(&::sqlite3_get_table) getTable = nullptr;

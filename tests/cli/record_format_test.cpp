@@ -1,6 +1,8 @@
 #include "cli/record_format.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace zyntra {
@@ -71,6 +73,43 @@ TEST(RecordFormatCsv, RowsArriveAsRecordsAndEmptyCellsAreLeftOut) {
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].values, (Values{{"name", "Ann"}, {"category", 2LL}}));
     EXPECT_EQ(records[1].values, (Values{{"name", "Bob"}, {"note", "hi"}}));
+}
+
+// The output of a writer given these rows, read back from a memory stream.
+std::string Written(RecordFormat format, const std::vector<FieldInfo>& fields,
+                    const std::vector<std::vector<FieldValue>>& rows) {
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&buffer, &size);
+    RecordWriter writer(out, format, fields);
+    for (const auto& row : rows)
+        writer.Write(row);
+    writer.Finish();
+    std::fclose(out);
+    std::string text(buffer, size);
+    std::free(buffer);
+    return text;
+}
+
+// The export writes record by record; what it writes must stay what the whole document
+// dumped at once gave, which other tools and older scripts have read.
+TEST(RecordWriter, JsonIsWhatAWholeArrayDumpWrites) {
+    const std::vector<FieldInfo> fields = {{"id", FieldType::Integer}, {"note", FieldType::Text}};
+    const std::vector<std::vector<FieldValue>> rows = {
+        {1LL, std::string("two\nlines, \"quoted\"")},
+        {-7LL, std::string("\xE4\xB8\xAD bad byte \xFF")},
+        {0LL, std::string()}};
+    using Json = nlohmann::ordered_json;
+    Json whole = Json::array();
+    for (const auto& row : rows)
+        whole.push_back(Json{{"id", std::get<long long>(row[0])},
+                             {"note", std::get<std::string>(row[1])}});
+    EXPECT_EQ(Written(RecordFormat::Json, fields, rows),
+              whole.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");
+    EXPECT_EQ(Written(RecordFormat::Json, fields, {}), Json::array().dump(2) + "\n");
+
+    EXPECT_EQ(Written(RecordFormat::Csv, fields, {rows[0], rows[2]}),
+              "id,note\r\n1,\"two\nlines, \"\"quoted\"\"\"\r\n0,\r\n");
 }
 
 } // namespace

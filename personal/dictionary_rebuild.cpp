@@ -80,15 +80,15 @@ MergeDecision DecideEntry(WriterContext& context, DbStatements& statements, cons
                           const FieldValues& values) {
     static const std::size_t type = kUserDictFields.IndexOf("type");
     static const std::size_t exp = kUserDictFields.IndexOf("exp");
-    const int rows = statements.Run(HeadwordFindStatement(values));
-    const DbRows rowsFound = statements.Rows();
     std::vector<MatchedRow> found;
-    for (int row = 1; row <= rows; ++row) {
-        int differences =
-            (TextEquals(rowsFound.Value(row, FoundColumn("type")), values[type]) ? 0 : 1) +
-            (TextEquals(rowsFound.Value(row, FoundColumn("exp")), values[exp]) ? 0 : 1);
-        found.push_back({DecimalValue(rowsFound.Value(row, 0)), differences});
-    }
+    const int rows = statements.Run(HeadwordFindStatement(values), [&](const DbRows& row) {
+        int differences = (TextEquals(row.Value(1, FoundColumn("type")), values[type]) ? 0 : 1) +
+                          (TextEquals(row.Value(1, FoundColumn("exp")), values[exp]) ? 0 : 1);
+        found.push_back({DecimalValue(row.Value(1, 0)), differences});
+    });
+    // A find that failed on the way found nothing.
+    if (rows < 0)
+        found.clear();
     // Entries carry no row id of their own.
     return run.Decide(found, 0, context.syncMode);
 }

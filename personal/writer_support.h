@@ -36,14 +36,14 @@ MergeDecision FindAndDecide(WriterContext& context, DbStatements& statements, co
                             const typename Rules::Record& record,
                             const typename Rules::Forms& forms) {
     std::vector<MatchedRow> matched;
-    const int rows = statements.Run(Rules::FindStatement(forms));
-    const DbRows found = statements.Rows();
-    for (int row = 1; row <= rows; ++row) {
-        MatchCount count = Rules::Compare(found, row, record, forms);
+    const int rows = statements.Run(Rules::FindStatement(forms), [&](const DbRows& found) {
+        MatchCount count = Rules::Compare(found, 1, record, forms);
         if (count.matches >= Rules::kThreshold)
-            matched.push_back(
-                {DecimalValue(found.Value(row, Rules::kIdColumn)), count.differences});
-    }
+            matched.push_back({DecimalValue(found.Value(1, Rules::kIdColumn)), count.differences});
+    });
+    // A find that failed on the way matched nothing.
+    if (rows < 0)
+        matched.clear();
     return run.Decide(matched, record.id, context.syncMode);
 }
 

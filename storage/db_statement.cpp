@@ -100,6 +100,14 @@ DbStatements::Prepared* DbStatements::Find(const std::string& sql) {
 }
 
 int DbStatements::Run(const BoundStatement& statement) {
+    return Execute(statement, nullptr);
+}
+
+int DbStatements::Run(const BoundStatement& statement, const RowVisitor& row) {
+    return Execute(statement, &row);
+}
+
+int DbStatements::Execute(const BoundStatement& statement, const RowVisitor* visit) {
     nrow_ = 0;
     ncol_ = 0;
     error_.clear();
@@ -112,17 +120,21 @@ int DbStatements::Run(const BoundStatement& statement) {
     if (prepared == nullptr)
         return -SQLITE_ERROR;
     const bool select = IsSelect(statement.sql);
-    code = Step(*prepared, statement, select);
+    code = Step(*prepared, statement, select, visit);
     BoundSqlite().reset(prepared->statement);
     BoundSqlite().clearBindings(prepared->statement);
     if (code != SQLITE_OK) {
         nrow_ = 0;
         return -code;
     }
-    return select ? nrow_ : 0;
+    const int rows = nrow_;
+    if (visit != nullptr)
+        nrow_ = 0;
+    return select ? rows : 0;
 }
 
-int DbStatements::Step(Prepared& prepared, const BoundStatement& statement, bool select) {
+int DbStatements::Step(Prepared& prepared, const BoundStatement& statement, bool select,
+                       const RowVisitor* visit) {
     const SqliteBinding& sqlite = BoundSqlite();
     for (std::size_t i = 0; i < statement.values.size(); ++i) {
         int code = Bind(prepared.statement, static_cast<int>(i + 1), statement.values[i]);
@@ -146,9 +158,13 @@ int DbStatements::Step(Prepared& prepared, const BoundStatement& statement, bool
             error_ = sqlite.errmsg(db_);
             return code;
         }
-        if (select)
+        if (select && visit != nullptr)
+            VisitRow(prepared, ncol, *visit);
+        else if (select)
             KeepRow(prepared, ncol);
     }
+    if (visit != nullptr)
+        return SQLITE_OK;
     // A select without rows leaves no table, as sqlite3_get_table does.
     ncol_ = select && nrow_ > 0 ? ncol : 0;
     cells_.resize(static_cast<std::size_t>(nrow_ + 1) * ncol_);
@@ -170,6 +186,18 @@ void DbStatements::KeepRow(Prepared& prepared, int ncol) {
                                      sqlite.columnBytes(prepared.statement, c));
     }
     ++nrow_;
+}
+
+void DbStatements::VisitRow(Prepared& prepared, int ncol, const RowVisitor& visit) {
+    const SqliteBinding& sqlite = BoundSqlite();
+    cells_.resize(2 * static_cast<std::size_t>(ncol));
+    for (int c = 0; c < ncol; ++c) {
+        cells_[c] = texts_[c].c_str();
+        cells_[ncol + c] =
+            reinterpret_cast<const char*>(sqlite.columnText(prepared.statement, c));
+    }
+    ++nrow_;
+    visit(DbRows{1, ncol, cells_.data()});
 }
 
 DbRows DbStatements::Rows() const {

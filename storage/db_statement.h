@@ -2,6 +2,7 @@
 
 #include "storage/db.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,6 +63,12 @@ public:
     // with lower-case "select"), 0 for any other statement, or a negative SQLite result code.
     int Run(const BoundStatement& statement);
 
+    // Runs a select the same way, but hands each row to `row` while the statement stands on it
+    // instead of keeping the rows: nothing is copied, and the view holds only that row (row 1),
+    // valid during the call. The result is Run's; Rows() is empty afterwards.
+    using RowVisitor = std::function<void(const DbRows& row)>;
+    int Run(const BoundStatement& statement, const RowVisitor& row);
+
     // The last select's rows, until the next run.
     DbRows Rows() const;
     // The last statement's text, cut as the statement buffer would hold it.
@@ -72,8 +79,11 @@ public:
 private:
     struct Prepared;
     Prepared* Find(const std::string& sql);
-    int Step(Prepared& prepared, const BoundStatement& statement, bool select);
+    int Execute(const BoundStatement& statement, const RowVisitor* visit);
+    int Step(Prepared& prepared, const BoundStatement& statement, bool select,
+             const RowVisitor* visit);
     void KeepRow(Prepared& prepared, int ncol);
+    void VisitRow(Prepared& prepared, int ncol, const RowVisitor& visit);
 
     sqlite3* db_;
     std::vector<std::unique_ptr<Prepared>> prepared_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <string>
+#include <vector>
 
 namespace zyntra {
 namespace {
@@ -77,6 +78,19 @@ TEST_F(DbStatementsTest, ASelectGivesTheRowsAsDbQueryGivesThem) {
     EXPECT_EQ(rows.Value(1, 1), nullptr);
     EXPECT_STREQ(rows.Value(2, 1), "x");
     EXPECT_EQ(rows.Value(3, 0), nullptr);
+
+    // Visited, the same rows arrive one at a time, and none is kept.
+    std::vector<std::string> visited;
+    EXPECT_EQ(statements.Run(select,
+                             [&](const DbRows& row) {
+                                 ASSERT_EQ(row.nrow, 1);
+                                 visited.push_back(std::string(row.cells[0]) + "=" +
+                                                   row.Value(1, 0) + "," +
+                                                   (row.Value(1, 1) ? row.Value(1, 1) : "null"));
+                             }),
+              2);
+    EXPECT_EQ(visited, (std::vector<std::string>{"id=5,null", "id=6,x"}));
+    EXPECT_EQ(statements.Rows().Value(1, 0), nullptr);
 
     // The same prepared statement, bound anew; no row leaves no table, as db_query does.
     EXPECT_EQ(statements.Run({select.sql, {DbValue::Integer(7)}}), 0);

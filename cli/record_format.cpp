@@ -33,7 +33,8 @@ std::string ArrayElement(const Json& object) {
 
 } // namespace
 
-RecordWriter::RecordWriter(std::FILE* out, RecordFormat format, const std::vector<FieldInfo>& fields)
+RecordWriter::RecordWriter(std::FILE* out, RecordFormat format,
+                           const std::vector<FieldInfo>& fields)
     : out_(out), format_(format), fields_(fields) {
     if (format_ == RecordFormat::Csv) {
         CsvRow header;

@@ -67,8 +67,8 @@ BoundStatement UpdateStatement(const RecordFields<Record>& table, std::string_vi
     return statement;
 }
 
-BoundStatement SelectWhere(const std::string& columns, std::string_view from,
-                           std::string_view key, const DbText& keyValue) {
+BoundStatement SelectWhere(const std::string& columns, std::string_view from, std::string_view key,
+                           const DbText& keyValue) {
     return {"select " + columns + " from " + std::string(from) + " where " + std::string(key) +
                 " = ?;",
             {DbValue::Text(keyValue.form)}};
@@ -96,7 +96,8 @@ const DbText& ValueOf(const FieldValues& values, std::string_view name) {
 
 } // namespace
 
-template <class Record> BoundStatement ListStatements<Record>::Find(const FieldValues& values) const {
+template <class Record>
+BoundStatement ListStatements<Record>::Find(const FieldValues& values) const {
     return SelectWhere(find.Names(), table.table, key, values.at(table.IndexOf(key)));
 }
 

@@ -49,7 +49,8 @@ struct ToDoRules {
 
     static BoundStatement FindStatement(const Forms& forms) { return ToDoStatements().Find(forms); }
 
-    static MatchCount Compare(const DbRows& rows, int row, const PLANS& record, const Forms& forms) {
+    static MatchCount Compare(const DbRows& rows, int row, const PLANS& record,
+                              const Forms& forms) {
         static const ComparedFields<PLANS> compared{
             kToDoFields, kToDoFields.Pick({"content", "category", "priority"}),
             kToDoFields.Pick({"status"})};

@@ -96,5 +96,4 @@ bool TextEquals(const char* dbValue, const DbText& text) {
     return !text.empty && text.form == dbValue;
 }
 
-
 } // namespace zyntra

@@ -10,8 +10,8 @@ bool RunReported(WriterContext& context, DbStatements& statements,
     if (rc >= 0)
         return true;
     ++context.failedStatements;
-    context.messages.Show("* SQL error, cmd=" + statements.LastText() + ", rc=" +
-                          std::to_string(rc) + " (" + statements.Error() + ").\n");
+    context.messages.Show("* SQL error, cmd=" + statements.LastText() +
+                          ", rc=" + std::to_string(rc) + " (" + statements.Error() + ").\n");
     return false;
 }
 

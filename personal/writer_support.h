@@ -13,8 +13,7 @@ namespace zyntra {
 // Runs a statement of a writer through the writer's prepared statements. A failure, also of a
 // statement too long to run, shows "* SQL error, cmd=%s, rc=%d (%s).\n" and is counted; the
 // result is whether it ran.
-bool RunReported(WriterContext& context, DbStatements& statements,
-                 const BoundStatement& statement);
+bool RunReported(WriterContext& context, DbStatements& statements, const BoundStatement& statement);
 
 // Runs a statement whose failure the caller answers for; the result is whether it ran.
 bool RunQuietly(sqlite3* db, std::string_view statement);
@@ -70,8 +69,8 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
         }
         if (RunReported(context, statements,
                         decision.action == MergeAction::Insert
-                                     ? Rules::InsertStatement(decision.rowId, *record, forms)
-                                     : Rules::UpdateStatement(decision.rowId, *record, forms)))
+                            ? Rules::InsertStatement(decision.rowId, *record, forms)
+                            : Rules::UpdateStatement(decision.rowId, *record, forms)))
             Tally(context.counts, decision.outcome);
     }
 }

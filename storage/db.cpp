@@ -139,8 +139,9 @@ sqlite3* db_open(const std::string& path) {
     sqlite3* handle = nullptr;
     // What sqlite3_open does, without locking each call: the program uses a connection from one
     // thread at a time, and the locks were a tenth of a writer's time.
-    int code = sqlite.open(path.c_str(), &handle,
-                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int code =
+        sqlite.open(path.c_str(), &handle,
+                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         StdoutLine("sqlite3_open() failed, db='%s', err=%d (%s).\n", path.c_str(), code,
                    sqlite.errmsg(handle));

@@ -88,8 +88,8 @@ DbStatements::Prepared* DbStatements::Find(const std::string& sql) {
         if (prepared->sql == sql)
             return prepared.get();
     sqlite3_stmt* statement = nullptr;
-    int code = BoundSqlite().prepare(db_, sql.c_str(), static_cast<int>(sql.size() + 1),
-                                     &statement, nullptr);
+    int code = BoundSqlite().prepare(db_, sql.c_str(), static_cast<int>(sql.size() + 1), &statement,
+                                     nullptr);
     if (code != SQLITE_OK || statement == nullptr) {
         error_ = BoundSqlite().errmsg(db_);
         BoundSqlite().finalize(statement);
@@ -193,8 +193,7 @@ void DbStatements::VisitRow(Prepared& prepared, int ncol, const RowVisitor& visi
     cells_.resize(2 * static_cast<std::size_t>(ncol));
     for (int c = 0; c < ncol; ++c) {
         cells_[c] = texts_[c].c_str();
-        cells_[ncol + c] =
-            reinterpret_cast<const char*>(sqlite.columnText(prepared.statement, c));
+        cells_[ncol + c] = reinterpret_cast<const char*>(sqlite.columnText(prepared.statement, c));
     }
     ++nrow_;
     visit(DbRows{1, ncol, cells_.data()});

@@ -102,8 +102,8 @@ TEST(RecordWriter, JsonIsWhatAWholeArrayDumpWrites) {
     using Json = nlohmann::ordered_json;
     Json whole = Json::array();
     for (const auto& row : rows)
-        whole.push_back(Json{{"id", std::get<long long>(row[0])},
-                             {"note", std::get<std::string>(row[1])}});
+        whole.push_back(
+            Json{{"id", std::get<long long>(row[0])}, {"note", std::get<std::string>(row[1])}});
     EXPECT_EQ(Written(RecordFormat::Json, fields, rows),
               whole.dump(2, ' ', false, Json::error_handler_t::replace) + "\n");
     EXPECT_EQ(Written(RecordFormat::Json, fields, {}), Json::array().dump(2) + "\n");

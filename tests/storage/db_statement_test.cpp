@@ -51,7 +51,8 @@ BoundStatement Insert(long long id, std::string name, DbValue note) {
 TEST_F(DbStatementsTest, ABoundStatementStoresWhatItsTextStores) {
     const std::string tricky = "don't ? \xE4\xB8\xAD\xE6\x96\x87 100%s";
     const BoundStatement bound = Insert(1, tricky, DbValue::Null());
-    EXPECT_EQ(bound.Text(), "insert into t values( 1, 'don''t ? \xE4\xB8\xAD\xE6\x96\x87 100%s', NULL);");
+    EXPECT_EQ(bound.Text(),
+              "insert into t values( 1, 'don''t ? \xE4\xB8\xAD\xE6\x96\x87 100%s', NULL);");
     {
         DbStatements statements(db_);
         ASSERT_EQ(statements.Run(bound), 0);

@@ -1,23 +1,17 @@
 #include "platform/single_instance.h"
 
+#include "platform/program_folder.h"
+
 #include <cctype>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zyntra {
 namespace {
 
 constexpr std::size_t kMaxNameLength = 200;
-constexpr const char* kSharedFolder = "/tmp/";
-
-bool IsFolder(const char* path) {
-    struct stat status {};
-    return stat(path, &status) == 0 && S_ISDIR(status.st_mode);
-}
 
 std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/')
@@ -28,13 +22,10 @@ std::string WithSlash(std::string folder) {
 } // namespace
 
 std::string LockFolder() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/' && IsFolder(runtime))
-        return WithSlash(runtime);
-    return kSharedFolder;
+    return ProgramFolder();
 }
 
-std::string LockFileName(std::string_view mutexName, bool sharedFolder) {
+std::string LockFileName(std::string_view mutexName) {
     std::string name;
     for (char c : mutexName.substr(0, kMaxNameLength)) {
         bool safe = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_';
@@ -43,8 +34,6 @@ std::string LockFileName(std::string_view mutexName, bool sharedFolder) {
     // No hidden file, no "." or "..".
     if (name.empty() || name.front() == '.')
         name.insert(name.begin(), '_');
-    if (sharedFolder)
-        name += "-" + std::to_string(getuid());
     return name + ".lock";
 }
 
@@ -52,9 +41,8 @@ SingleInstance::SingleInstance(std::string_view mutexName)
     : SingleInstance(mutexName, LockFolder()) {}
 
 SingleInstance::SingleInstance(std::string_view mutexName, const std::string& folder) {
-    std::string base = WithSlash(folder);
-    lockPath_ = base + LockFileName(mutexName, base == kSharedFolder);
-    // O_NOFOLLOW: in a shared folder another user could plant a symlink.
+    lockPath_ = WithSlash(folder) + LockFileName(mutexName);
+    // O_NOFOLLOW: a link planted in the lock's place is not followed.
     fd_ = open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0)
         return;

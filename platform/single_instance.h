@@ -34,13 +34,14 @@ private:
     State state_ = State::Failed;
 };
 
-// $XDG_RUNTIME_DIR when it names a folder, else /tmp; with a trailing '/'.
+// The program folder: what the lock guards is the working copies, backups and
+// scratch copies there, so two processes on one program folder exclude each
+// other whatever their environment says (a job run from cron has no
+// $XDG_RUNTIME_DIR), while two program folders never block each other.
 std::string LockFolder();
 
 // The mutex text as a safe file name: letters, digits, '.', '-' and '_' are
-// kept, everything else becomes '_', and ".lock" is added. In /tmp, which
-// all users share, the user id is added so that one user's instance never
-// blocks (or is blocked by) another's, as a session-local mutex would not.
-std::string LockFileName(std::string_view mutexName, bool sharedFolder);
+// kept, everything else becomes '_', and ".lock" is added.
+std::string LockFileName(std::string_view mutexName);
 
 } // namespace zyntra

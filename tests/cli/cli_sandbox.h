@@ -51,7 +51,6 @@ public:
     std::string WriteInput(const std::string& name, const std::string& bytes) const;
 
     const std::string& ProgramFolderPath() const { return folder_.Path(); }
-    const std::string& RuntimeFolder() const { return runtime_; }
 
 private:
     ProcessRequest Request(const std::vector<std::string>& args, const std::string& locale,

@@ -187,7 +187,7 @@ TEST(CliStartup, RefusesWhileTheWindowHoldsTheLock) {
     const std::string file = sandbox.WriteInput("in.json", R"([{"name": "Bob"}])");
     const std::string before = ReadFile(DevicePim(root));
     {
-        SingleInstance window(kApplicationTitle, sandbox.RuntimeFolder());
+        SingleInstance window(kApplicationTitle, sandbox.ProgramFolderPath());
         ASSERT_EQ(window.GetState(), SingleInstance::State::Acquired);
         ProcessResult run = sandbox.Run({"import", "addressbook", file});
         EXPECT_EQ(run.exitCode, 1);

@@ -1,8 +1,10 @@
+#include "platform/program_folder.h"
 #include "platform/single_instance.h"
 #include "tests/platform/scoped_env.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,13 +25,25 @@ int StateInChild() {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Points the process at a program folder of its own for the test's life.
+class ScopedProgramFolder {
+public:
+    explicit ScopedProgramFolder(const std::string& folder) : previous_(ProgramFolder()) {
+        SetProgramFolder(folder);
+    }
+    ~ScopedProgramFolder() { SetProgramFolder(previous_); }
+
+private:
+    std::string previous_;
+};
+
 TEST(SingleInstanceTest, SecondHolderIsTurnedAwayUntilTheFirstEnds) {
-    test::TempDir runtime;
-    test::ScopedEnv env("XDG_RUNTIME_DIR", runtime.Path());
+    test::TempDir folder;
+    ScopedProgramFolder program(folder.Path());
     {
         SingleInstance first(kMutex);
         ASSERT_EQ(first.GetState(), SingleInstance::State::Acquired);
-        EXPECT_EQ(first.LockPath(), runtime.Path() + "Vellmar_Zyntra_QX740_v1.0.3.lock");
+        EXPECT_EQ(first.LockPath(), folder.Path() + "Vellmar_Zyntra_QX740_v1.0.3.lock");
         EXPECT_TRUE(test::FileExists(first.LockPath()));
 
         SingleInstance sameProcess(kMutex);
@@ -40,22 +54,35 @@ TEST(SingleInstanceTest, SecondHolderIsTurnedAwayUntilTheFirstEnds) {
     EXPECT_EQ(StateInChild(), static_cast<int>(SingleInstance::State::Acquired));
 }
 
-TEST(SingleInstanceTest, LockFolderAndFileName) {
+// A job started from cron has no runtime folder, a login shell another one than the desktop's:
+// neither may write the program folder while the window holds it.
+TEST(SingleInstanceTest, TheLockBelongsToTheProgramFolderWhateverTheEnvironment) {
+    test::TempDir folder;
+    test::TempDir runtime;
+    ScopedProgramFolder program(folder.Path());
+    std::optional<test::ScopedEnv> desktop(std::in_place, "XDG_RUNTIME_DIR", runtime.Path());
+    SingleInstance window(kMutex);
+    ASSERT_EQ(window.GetState(), SingleInstance::State::Acquired);
+    desktop.reset();
     {
-        test::ScopedEnv env("XDG_RUNTIME_DIR", "/no/such/folder");
-        EXPECT_EQ(LockFolder(), "/tmp/");
+        test::ScopedEnv cron("XDG_RUNTIME_DIR", std::nullopt);
+        EXPECT_EQ(StateInChild(), static_cast<int>(SingleInstance::State::HeldElsewhere));
     }
     {
-        test::ScopedEnv env("XDG_RUNTIME_DIR", std::nullopt);
-        EXPECT_EQ(LockFolder(), "/tmp/");
-        SingleInstance shared("zyntra platform test");
-        EXPECT_EQ(shared.LockPath(),
-                  "/tmp/zyntra_platform_test-" + std::to_string(getuid()) + ".lock");
-        unlink(shared.LockPath().c_str());
+        test::TempDir elsewhere;
+        test::ScopedEnv other("XDG_RUNTIME_DIR", elsewhere.Path());
+        EXPECT_EQ(StateInChild(), static_cast<int>(SingleInstance::State::HeldElsewhere));
     }
-    EXPECT_EQ(LockFileName("../../etc/passwd", false), "_.._.._etc_passwd.lock");
-    EXPECT_EQ(LockFileName("", false), "_.lock");
-    EXPECT_EQ(LockFileName(std::string(500, 'x'), false).size(), 205u);
+    // Another installation has its own program folder and its own lock.
+    test::TempDir otherProgram;
+    ScopedProgramFolder other(otherProgram.Path());
+    EXPECT_EQ(StateInChild(), static_cast<int>(SingleInstance::State::Acquired));
+}
+
+TEST(SingleInstanceTest, LockFileNamesStayInsideTheFolder) {
+    EXPECT_EQ(LockFileName("../../etc/passwd"), "_.._.._etc_passwd.lock");
+    EXPECT_EQ(LockFileName(""), "_.lock");
+    EXPECT_EQ(LockFileName(std::string(500, 'x')).size(), 205u);
 }
 
 } // namespace

@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 DEMO_DIR := $(abspath $(BUILD_DIR))/demo
 
-.PHONY: all configure deps test test-sanitize bench run demo demo-reset clean
+.PHONY: all configure deps test test-sanitize fuzz bench run demo demo-reset clean
 
 all: configure
 	cmake --build $(BUILD_DIR)
@@ -25,6 +25,14 @@ test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, address and undefined-behaviour
+# sanitizers), from the seed corpus in fuzz/corpus; findings go to build-fuzz/artifacts.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 # Timings beside their comparison tools, measured in the same run; not part of `make test`.
 # An optimised build of its own, without the window; fixtures are kept in $(BENCH_DIR)/bench-data.

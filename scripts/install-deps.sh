@@ -8,6 +8,8 @@ PACKAGES="cmake ninja-build g++ pkg-config libc-bin libsqlite3-dev libssl-dev li
 PACKAGES="$PACKAGES libbenchmark-dev"
 # The exFAT tools let a test copy onto a real exFAT volume where the machine can mount one.
 PACKAGES="$PACKAGES exfatprogs exfat-fuse"
+# clang builds the fuzz targets of `make fuzz` (its runtime brings libFuzzer).
+PACKAGES="$PACKAGES clang-14"
 
 missing=""
 for package in $PACKAGES; do

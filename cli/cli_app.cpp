@@ -2,6 +2,7 @@
 
 #include "app/device_sync.h"
 #include "app/startup_checks.h"
+#include "cli/record_table.h"
 #include "device/device_link.h"
 #include "personal/personal_engine.h"
 #include "platform/backends.h"
@@ -174,6 +175,8 @@ bool CliApp::PersonalDatabasesReadable(
 bool CliApp::Succeeded(const RunReport& report) const {
     for (const FailedFile& failed : report.failedFiles)
         Say(FailureKey(failed.failure), failed.file);
+    for (RecordKind kind : report.unwrittenKinds)
+        Say("SM_CliNotWritten", RecordKindName(kind));
     if (report.failedStatements > 0)
         Tell(CountText("SM_CliStatementsFailed", report.failedStatements));
     if (report.unreadableRows > 0)

@@ -8,9 +8,15 @@ int RunBackup(CliApp& app, const CommandArgs&) {
     if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingBackedUp"))
         return *refused;
     PersonalEngine& personal = app.Personal();
-    if (!app.Succeeded(personal.Load(RunTarget::Device, DataSelection::All())) ||
-        !app.Succeeded(personal.Backup()))
+    if (!app.Succeeded(personal.Load(RunTarget::Device, DataSelection::All())))
         return kExitFailed;
+    const RunReport backup = personal.Backup();
+    if (!app.Succeeded(backup)) {
+        // The previous backup is still the one in the folder.
+        if (!backup.copiesSucceeded)
+            app.Say("SM_CliNothingBackedUp");
+        return kExitFailed;
+    }
     app.Say("SM_CliBackedUp", CliApp::BackupFolder());
     return kExitOk;
 }

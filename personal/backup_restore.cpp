@@ -4,23 +4,29 @@
 #include "storage/database_files.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace zyntra {
 namespace {
 
+// The working copies that exist replace their backup files together; when one cannot, the
+// previous backup stays whole.
 bool BackUpWorkingCopies(RunReport& report) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(BackupPath(1)).parent_path(), error);
-    bool copied = true;
+    std::vector<DatabaseFileCopy> copies;
+    std::vector<int> slots;
     for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
-        if (RegularFileExists(WorkingCopyPath(slot)) &&
-            !CopyDatabaseFile(WorkingCopyPath(slot), BackupPath(slot))) {
-            copied = false;
-            report.failedFiles.push_back(
-                {ProgramFolderName(BackupPath(slot)), FileFailure::NotCopied});
+        if (RegularFileExists(WorkingCopyPath(slot))) {
+            copies.push_back({WorkingCopyPath(slot), BackupPath(slot)});
+            slots.push_back(slot);
         }
     }
-    return copied;
+    const std::vector<std::size_t> failed = CopyDatabaseFiles(copies);
+    for (std::size_t index : failed)
+        report.failedFiles.push_back(
+            {ProgramFolderName(BackupPath(slots.at(index))), FileFailure::NotCopied});
+    return failed.empty();
 }
 
 } // namespace
@@ -36,9 +42,9 @@ RunReport PersonalEngine::Backup() {
             {ProgramFolderName(WorkingCopyPath(slot)), FileFailure::NotCopied});
     SaveInto(RunTarget::WorkingCopies, DataSelection::All(), SyncMode::KeepBoth, report);
     LoadInto(RunTarget::WorkingCopies, DataSelection::All(), report);
-    // copiesSucceeded already says whether the working copies were written whole: one that was
-    // not would put an old backup's data in its place.
-    if (!BackUpWorkingCopies(report))
+    // A working copy that lacks a record, or kept an old backup's data because it could not be
+    // replaced, would take the previous backup's place with less than it holds.
+    if (!report.Succeeded() || report.failedStatements > 0 || !BackUpWorkingCopies(report))
         report.copiesSucceeded = false;
     return report;
 }

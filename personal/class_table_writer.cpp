@@ -17,8 +17,10 @@ bool AnyText(const FieldValues& values) {
 
 void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
     // The period times are only read: the count checks that the table is there.
-    if (!CountOf(context.db, "select count(id) from classtime"))
+    if (!CountOf(context.db, "select count(id) from classtime")) {
+        context.stopped = true;
         return;
+    }
     bool tableChecked = false;
     DbStatements statements(context.db);
     for (int w = 0; w < kWeekdayCount; ++w) {
@@ -27,8 +29,10 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
             if (!AnyText(values))
                 continue;
             if (!tableChecked) {
-                if (!CountOf(context.db, "select count(id) from classtable"))
+                if (!CountOf(context.db, "select count(id) from classtable")) {
+                    context.stopped = true;
                     return;
+                }
                 tableChecked = true;
             }
             // Every cell has its row: writing one counts as updating it, whatever the mode.

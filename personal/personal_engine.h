@@ -66,14 +66,17 @@ public:
     // be opened leaves its kinds as they were; when it is PIM.db, nothing is loaded.
     RunReport Load(RunTarget from, DataSelection selection);
     // Merges the selected kinds into the databases, each through a scratch copy that replaces
-    // its database only when it was written whole. Nothing is ever deleted.
+    // its database only when it was written whole. A database that could not be opened, copied
+    // or replaced ends the writing: the ones after it are left as they are. Nothing is ever
+    // deleted.
     RunReport Save(RunTarget to, DataSelection selection, SyncMode mode);
     // Marks the device, gives it the working copy of PIM.db when it has none, saves the
     // selection to it, reloads the selection from it and removes the mark.
     RunReport Synchronize(DataSelection selection, SyncMode mode);
     // Resets the working copies from the templates, saves everything into them (both versions
-    // kept), reloads from them and copies them into backup/. copiesSucceeded is false when a
-    // working copy or a backup file could not be written.
+    // kept), reloads from them and copies them into backup/ as one set. The previous backup is
+    // replaced only when every record was written and every copy succeeded; otherwise it stays
+    // as it was and copiesSucceeded is false.
     RunReport Backup();
     // Copies the backup files that exist over the working copies, merges memory into them
     // (memory wins) and reloads everything from them. Without a backup file it does nothing
@@ -96,9 +99,12 @@ private:
     RunReport Refused() const;
     void LoadInto(RunTarget from, DataSelection selection, RunReport& report);
     void SaveInto(RunTarget to, DataSelection selection, SyncMode mode, RunReport& report);
+    // Each writes its slot's file through a scratch copy. The result is false when the file
+    // could not be opened, copied or replaced; a dictionary rebuild that was rolled back leaves
+    // its file as it was and answers true.
     bool WriteSlot1(const std::string& target, const std::string& shownName,
                     DataSelection selection, SyncMode mode, RunReport& report);
-    void WriteDictionary(int slot, const std::string& target, const std::string& shownName,
+    bool WriteDictionary(int slot, const std::string& target, const std::string& shownName,
                          SyncMode mode, RunReport& report);
     void ShowFailedFile(const std::string& message, FailedFile failed, RunReport& report);
     void ShowReadOnlyNote(const std::vector<ReadOnlyEntry>& entries, const std::string& charset);

@@ -3,7 +3,7 @@
 namespace zyntra {
 
 bool RunReport::Clean() const {
-    return !busy && !noDevice && copiesSucceeded && failedFiles.empty() && failedStatements == 0 &&
+    return !busy && !noDevice && Succeeded() && failedFiles.empty() && failedStatements == 0 &&
            unreadableRows == 0;
 }
 

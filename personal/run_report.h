@@ -46,15 +46,17 @@ struct RunReport {
     bool busy = false;
     // No usable device was connected for a run on the device: nothing was done.
     bool noDevice = false;
-    // Every copy the result depends on succeeded: what decides between the "OK" and the
-    // "NG" result of a synchronisation or a backup. Some files in failedFiles leave it true:
-    // one a load could not open, a working copy its template could not reset.
+    // Every copy the result depends on succeeded. Some files in failedFiles leave it true: one
+    // a load could not open, a working copy its template could not reset. A backup that left
+    // the previous one in place sets it false, whatever kept it.
     bool copiesSucceeded = true;
     // A restore that found no backup file did nothing.
     bool restoredAnything = true;
     std::vector<FailedFile> failedFiles;
     int failedStatements = 0; // "* SQL error ..." shown
-    int unreadableRows = 0;   // "... error, rec=N" shown
+    // Kinds whose writer wrote nothing because its table was missing or unreadable.
+    std::vector<RecordKind> unwrittenKinds;
+    int unreadableRows = 0; // "... error, rec=N" shown
     // Records loaded read-only because a text could not be converted whole ("tele rec=3").
     std::vector<std::string> readOnlyRecords;
     // What the writers did, by RecordKind; loads count nothing. The writers work on scratch
@@ -66,7 +68,10 @@ struct RunReport {
         return counts.at(static_cast<std::size_t>(kind));
     }
 
-    // Something was done, every copy succeeded, and no file, statement or row failed.
+    // Every copy succeeded and every selected kind was written: what decides between the "OK"
+    // and the "NG" result of a synchronisation or a backup.
+    bool Succeeded() const { return copiesSucceeded && unwrittenKinds.empty(); }
+    // Something was done, it succeeded, and no file, statement or row failed.
     bool Clean() const;
 };
 

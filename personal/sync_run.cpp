@@ -77,8 +77,11 @@ bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& sh
         if (!selection.Includes(kind))
             return;
         context.counts = {};
+        context.stopped = false;
         writer(context, list);
         report.Of(kind) = context.counts;
+        if (context.stopped)
+            report.unwrittenKinds.push_back(kind);
     };
     write(RecordKind::AddressBook, WriteAddressBook, lists_.AddrList);
     write(RecordKind::Schedule, WriteSchedule, lists_.ScheList);
@@ -91,13 +94,14 @@ bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& sh
     if (!committed)
         RunQuietly(db, "ROLLBACK;");
     db_close(db);
-    if (!committed || !CopyDatabaseFile(scratch, target))
+    const bool replaced = committed && CopyDatabaseFile(scratch, target);
+    if (!replaced)
         CopyBackFailed(shownName, report);
     RemoveFile(scratch);
-    return true;
+    return replaced;
 }
 
-void PersonalEngine::WriteDictionary(int slot, const std::string& target,
+bool PersonalEngine::WriteDictionary(int slot, const std::string& target,
                                      const std::string& shownName, SyncMode mode,
                                      RunReport& report) {
     const std::string scratch = ScratchCopyPath(slot);
@@ -110,7 +114,7 @@ void PersonalEngine::WriteDictionary(int slot, const std::string& target,
         report.copiesSucceeded = false;
         ShowFailedFile(OpenFailedText(shownName), {shownName, OpenFailure(taken)}, report);
         RemoveFile(scratch);
-        return;
+        return false;
     }
     UseScratchJournal(db);
     WriterContext context{.db = db, .syncMode = static_cast<int>(mode), .messages = messages_};
@@ -119,14 +123,19 @@ void PersonalEngine::WriteDictionary(int slot, const std::string& target,
     report.Of(slot == 2 ? RecordKind::ECUser : RecordKind::CEUser) = context.counts;
     report.failedStatements += context.failedStatements;
     db_close(db);
-    // A rebuild that failed half-way must not replace the dictionary.
+    // A rebuild that failed half-way must not replace the dictionary. It was rolled back on
+    // the scratch copy, so the dictionary is as it was and the run may go on.
     if (!rebuilt) {
         report.copiesSucceeded = false;
         report.failedFiles.push_back({shownName, FileFailure::NotRebuilt});
-    } else if (!CopyDatabaseFile(scratch, target)) {
-        CopyBackFailed(shownName, report);
+        RemoveFile(scratch);
+        return true;
     }
+    const bool replaced = CopyDatabaseFile(scratch, target);
+    if (!replaced)
+        CopyBackFailed(shownName, report);
     RemoveFile(scratch);
+    return replaced;
 }
 
 RunReport PersonalEngine::Save(RunTarget to, DataSelection selection, SyncMode mode) {
@@ -150,11 +159,11 @@ void PersonalEngine::SaveInto(RunTarget to, DataSelection selection, SyncMode mo
         report.copiesSucceeded = false;
         return;
     }
-    if (WriteSlot1(TargetPath(to, root, 1), ShownName(to, 1), selection, mode, report) &&
-        selection.Includes(RecordKind::ECUser)) {
-        for (int slot : {2, 3})
-            WriteDictionary(slot, TargetPath(to, root, slot), ShownName(to, slot), mode, report);
-    }
+    // A file that could not be opened, copied or replaced says the medium is in trouble (full,
+    // pulled out): the run writes nothing more, and the files after it keep what they hold.
+    bool goOn = WriteSlot1(TargetPath(to, root, 1), ShownName(to, 1), selection, mode, report);
+    for (int slot = 2; goOn && slot <= 3 && selection.Includes(RecordKind::ECUser); ++slot)
+        goOn = WriteDictionary(slot, TargetPath(to, root, slot), ShownName(to, slot), mode, report);
     conv_close();
 }
 

@@ -55,8 +55,10 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
     for (const auto& record : list) {
         if (!nextId) {
             nextId = LargestId(context.db, Rules::kCountStatement, Rules::kMaxStatement);
-            if (!nextId)
+            if (!nextId) {
+                context.stopped = true;
                 return;
+            }
         }
         typename Rules::Forms forms = Rules::MakeForms(*record);
         MergeDecision decision = FindAndDecide<Rules>(context, statements, run, *record, forms);

@@ -109,20 +109,95 @@ void SyncFolderOf(const std::string& path) {
         ::fsync(dir.Get());
 }
 
-} // namespace
+std::string TemporaryName(const std::string& target) {
+    return target + ".part";
+}
 
-bool CopyDatabaseFile(const std::string& source, const std::string& target) {
-    const std::string temporary = target + ".part";
+// Where a target waits while the other files of its set are put in place.
+std::string PreviousName(const std::string& target) {
+    return target + ".previous";
+}
+
+// The copy is complete on the medium under the temporary name; nothing else changed.
+bool StageCopy(const std::string& source, const std::string& target) {
+    const std::string temporary = TemporaryName(target);
     bool copied = WriteTemporaryCopy(source, temporary);
     if (copied && FaultHook())
         copied = FaultHook()(target);
-    if (!copied || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!copied)
         ::unlink(temporary.c_str());
-        return false;
-    }
+    return copied;
+}
+
+void FinishCopy(const std::string& target) {
     SyncFolderOf(target);
     SetArchiveOnly(target);
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+// The staged copy replaces the target, which steps aside under its previous name.
+bool PutInPlace(const std::string& target) {
+    const std::string previous = PreviousName(target);
+    ::unlink(previous.c_str()); // left by a run that ended half-way
+    const bool hadTarget = Exists(target);
+    if (hadTarget && ::rename(target.c_str(), previous.c_str()) != 0)
+        return false;
+    if (::rename(TemporaryName(target).c_str(), target.c_str()) == 0)
+        return true;
+    if (hadTarget)
+        ::rename(previous.c_str(), target.c_str());
+    return false;
+}
+
+void TakeBack(const std::string& target) {
+    const std::string previous = PreviousName(target);
+    if (Exists(previous))
+        ::rename(previous.c_str(), target.c_str());
+    else
+        ::unlink(target.c_str());
+}
+
+} // namespace
+
+bool CopyDatabaseFile(const std::string& source, const std::string& target) {
+    if (!StageCopy(source, target))
+        return false;
+    if (::rename(TemporaryName(target).c_str(), target.c_str()) != 0) {
+        ::unlink(TemporaryName(target).c_str());
+        return false;
+    }
+    FinishCopy(target);
     return true;
+}
+
+std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& copies) {
+    std::vector<std::size_t> failed;
+    for (std::size_t i = 0; i < copies.size(); ++i)
+        if (!StageCopy(copies[i].source, copies[i].target))
+            failed.push_back(i);
+    std::size_t placed = 0;
+    while (failed.empty() && placed < copies.size()) {
+        if (!PutInPlace(copies[placed].target))
+            failed.push_back(placed);
+        else
+            ++placed;
+    }
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        const std::string& target = copies[i].target;
+        if (failed.empty()) {
+            ::unlink(PreviousName(target).c_str());
+            FinishCopy(target);
+        } else if (i < placed) {
+            TakeBack(target);
+        } else {
+            ::unlink(TemporaryName(target).c_str());
+        }
+    }
+    return failed;
 }
 
 void SetCopyFaultHook(CopyFaultHook hook) {

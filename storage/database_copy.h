@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zyntra {
 
@@ -12,6 +14,17 @@ namespace zyntra {
 // device is pulled out mid-copy. The target then gets the archive attribute
 // alone (writable). Returns false, with the target untouched, on any failure.
 bool CopyDatabaseFile(const std::string& source, const std::string& target);
+
+struct DatabaseFileCopy {
+    std::string source;
+    std::string target;
+};
+
+// Copies several files as one set, each the way CopyDatabaseFile does: every copy is complete
+// and flushed under its temporary name before any target is replaced, and a target that cannot
+// be replaced puts back those replaced before it. The result is the indexes of the copies that
+// failed; when it is not empty, every target is as it was.
+std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& copies);
 
 // Test seam: consulted after the data reached the temporary file and before
 // it replaces the target; returning false makes the copy fail at that point.

@@ -93,7 +93,7 @@ void SyncPage::sbSyncClick() {
         lastReport_ = engine_.Synchronize(Selection(), ModeFromButtons());
         ListsReloaded();
     }
-    ui_.messages.Show(LangText(lastReport_.copiesSucceeded ? "SM_SyncOK" : "SM_SyncNG"));
+    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_SyncOK" : "SM_SyncNG"));
 }
 
 void SyncPage::sbBackupClick() {
@@ -105,7 +105,7 @@ void SyncPage::sbBackupClick() {
         lastReport_ = engine_.Backup();
         ListsReloaded();
     }
-    ui_.messages.Show(LangText(lastReport_.copiesSucceeded ? "SM_ExportOK" : "SM_ExportNG"));
+    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_ExportOK" : "SM_ExportNG"));
 }
 
 void SyncPage::sbRestoreClick() {

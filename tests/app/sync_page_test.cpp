@@ -8,8 +8,8 @@
 #include "tests/support/device_fixture.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/personal_db_fixture.h"
-#include "texts/lang_text.h"
 #include "tests/support/ui_doubles.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 #include <initializer_list>
@@ -140,6 +140,21 @@ TEST_F(SyncPageTest, AFailedCopyShowsItsLineAndThenSyncNG) {
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"db_open() failed, file=Secretary/PIM.db\n",
                                                       LangText("SM_SyncNG")}));
     EXPECT_FALSE(FileExists(internal_ + "_sync.dat"));
+}
+
+TEST_F(SyncPageTest, AKindThatCouldNotBeWrittenIsAFailedRun) {
+    Start();
+    test::FixtureDatabase(DevicePath(1)).Exec("drop table telephone;");
+    AddAddress("Ann", "ann@example.org");
+    Get<SpeedButton>("sbSync").Click();
+    EXPECT_EQ(ShownTexts().back(), LangText("SM_SyncNG"));
+
+    // A contact whose text no statement can hold is not backed up: the backup fails.
+    harness_.ui.messages.Clear();
+    AddAddress("Bob", "bob@example.org").note = std::string(2100, 'n');
+    Get<SpeedButton>("sbBackup").Click();
+    EXPECT_EQ(ShownTexts().back(), LangText("SM_ExportNG"));
+    EXPECT_FALSE(FileExists(BackupPath(1)));
 }
 
 TEST_F(SyncPageTest, APageSyncButtonOnlyShowsTheSyncPage) {

@@ -3,6 +3,7 @@
 #include "tests/cli/cli_sandbox.h"
 #include "tests/support/personal_db_fixture.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -79,6 +80,31 @@ TEST(CliBackup, ExportFromTheBackupNeedsNoDevice) {
     ASSERT_EQ(words.exitCode, 0) << words.err;
     EXPECT_EQ(Json::parse(words.out),
               Json::parse(R"([{"hw_name": "abacus", "type": "n.", "exp": "算盤"}])"));
+}
+
+// A text longer than a statement may hold cannot reach the working copy: the backup would lack
+// that contact, so the previous one stays and the run fails.
+TEST(CliBackup, AContactThatCannotBeWrittenKeepsThePreviousBackupWhole) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FillDevice(root);
+    ASSERT_EQ(sandbox.Run({"backup"}, kTraditionalLocale).exitCode, 0);
+    const std::string folder = sandbox.ProgramFolderPath() + "backup/";
+    std::vector<std::string> previous;
+    for (int slot = 1; slot <= 5; ++slot)
+        previous.push_back(ReadFile(folder + "default-" + std::to_string(slot) + ".dat"));
+
+    WriteDeviceDatabases(root);
+    InsertAddress(DevicePim(root), {.id = 1, .name = "Ann"});
+    InsertAddress(DevicePim(root), {.id = 2, .name = "Bob", .note = std::string(2100, 'n')});
+    ProcessResult backup = sandbox.Run({"backup"});
+    EXPECT_EQ(backup.exitCode, 1);
+    EXPECT_EQ(backup.err.find("backed up into"), std::string::npos) << backup.err;
+    EXPECT_NE(backup.err.find("Nothing was backed up."), std::string::npos) << backup.err;
+    for (int slot = 1; slot <= 5; ++slot)
+        EXPECT_EQ(ReadFile(folder + "default-" + std::to_string(slot) + ".dat"), previous[slot - 1])
+            << slot;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 5);
 }
 
 TEST(CliBackup, AMissingBackupIsAFailure) {

@@ -1,4 +1,5 @@
 #include "tests/cli/cli_sandbox.h"
+#include "tests/support/device_fixture.h"
 #include "tests/support/personal_db_fixture.h"
 
 #include <ctime>
@@ -158,6 +159,16 @@ TEST(CliImport, BadInputExitsOneAndLeavesTheDeviceAlone) {
     EXPECT_EQ(ReadFile(DevicePim(root)), before);
 }
 
+TEST(CliImport, ADeviceWithoutTheKindsTableIsAFailure) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FixtureDatabase(DevicePim(root)).Exec("drop table telephone;");
+    ProcessResult run = sandbox.Run(
+        {"import", "addressbook", sandbox.WriteInput("in.json", R"([{"name": "Bob"}])")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("addressbook"), std::string::npos) << run.err;
+}
+
 // Records cross the command line as UTF-8 whatever the locale: what one locale's charset
 // lacks (Traditional characters under zh_CN, Chinese or accents under an English locale) is
 // neither refused nor cut, and an export imports again as the same records.
@@ -165,8 +176,9 @@ TEST(CliImport, AnyTextIsAcceptedAndExportedWhole) {
     CliSandbox sandbox;
     const std::string root = sandbox.AddDevice();
     InsertAddress(DevicePim(root), {.id = 1, .name = "王小明", .note = "同學"});
-    InsertHeadword(DeviceECDict(root), {.hw_id = 1, .hw_name = "apple", .hw_match = "apple",
-                                        .type = "n.", .exp = "蘋果"});
+    InsertHeadword(
+        DeviceECDict(root),
+        {.hw_id = 1, .hw_name = "apple", .hw_match = "apple", .type = "n.", .exp = "蘋果"});
 
     ProcessResult csv = sandbox.Run({"export", "addressbook", "--format", "csv"});
     ASSERT_EQ(csv.exitCode, 0) << csv.err;

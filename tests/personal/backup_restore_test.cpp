@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace zyntra {
 namespace {
@@ -28,6 +29,16 @@ protected:
         Lists().ResetAllLists();
         InitClassTimetable(Lists().classGrid, Lists().classTimes, {"", "", "", "", "", "", ""},
                            "%d");
+    }
+
+    // Every file of backup/ with its bytes: what a failed backup must leave as it was.
+    std::map<std::string, std::string> BackupFolder() const {
+        std::map<std::string, std::string> files;
+        std::error_code error;
+        const auto folder = std::filesystem::path(BackupPath(1)).parent_path();
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+            files[entry.path().filename().string()] = ReadFile(entry.path().string());
+        return files;
     }
 
     static std::string Schema(const std::string& path) {
@@ -111,16 +122,50 @@ TEST_F(BackupRestoreTest, ARestoreWithOnlyTheFirstBackupKeepsTheOtherWorkingCopi
     EXPECT_EQ(Lists().AddrList.size(), 2u);
 }
 
-TEST_F(BackupRestoreTest, ABackupThatCannotBeCopiedSaysSo) {
+TEST_F(BackupRestoreTest, ABackupThatCannotBeCopiedSaysSoAndMakesNoPartialSet) {
     FillMemory();
     SetCopyFaultHook([&](const std::string& target) { return target != BackupPath(3); });
     RunReport report = engine_.Backup();
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
-              (std::vector<FailedFile>{
-                  {"backup/default-3.dat", FileFailure::NotCopied}}));
-    EXPECT_FALSE(FileExists(BackupPath(3)));
-    EXPECT_EQ(test::ReadAddresses(BackupPath(1)).size(), 1u);
+              (std::vector<FailedFile>{{"backup/default-3.dat", FileFailure::NotCopied}}));
+    EXPECT_TRUE(BackupFolder().empty());
+
+    // A previous backup stays as it was, byte for byte.
+    SetCopyFaultHook({});
+    ASSERT_TRUE(engine_.Backup().Clean());
+    const std::map<std::string, std::string> previous = BackupFolder();
+    AddAddress("Bob");
+    SetCopyFaultHook([&](const std::string& target) { return target != BackupPath(5); });
+    EXPECT_FALSE(engine_.Backup().copiesSucceeded);
+    EXPECT_EQ(BackupFolder(), previous);
+}
+
+// A record the working copy could not take (a text longer than a statement may be) or a kind
+// whose table is missing: the working copies hold less than memory, and must not replace the
+// one backup that holds it all.
+TEST_F(BackupRestoreTest, ARecordThatCannotBeWrittenFailsTheBackupAndKeepsThePreviousOne) {
+    AddAddress("Ann");
+    ADDRESSBOOK& bob = AddAddress("Bob");
+    ASSERT_TRUE(engine_.Backup().Clean());
+    ASSERT_EQ(test::ReadAddresses(BackupPath(1)).size(), 2u);
+    const std::map<std::string, std::string> previous = BackupFolder();
+
+    bob.note = std::string(2100, 'n');
+    RunReport report = engine_.Backup();
+    EXPECT_EQ(report.failedStatements, 1);
+    EXPECT_FALSE(report.copiesSucceeded);
+    EXPECT_FALSE(report.Succeeded());
+    EXPECT_EQ(BackupFolder(), previous);
+
+    Lists().ResetAllLists();
+    AddAddress("Carol");
+    test::FixtureDatabase(TemplatePath(1)).Exec("drop table telephone;");
+    report = engine_.Backup();
+    EXPECT_EQ(report.unwrittenKinds, std::vector<RecordKind>{RecordKind::AddressBook});
+    EXPECT_EQ(report.failedStatements, 0);
+    EXPECT_FALSE(report.Succeeded());
+    EXPECT_EQ(BackupFolder(), previous);
 }
 
 TEST_F(BackupRestoreTest, AWorkingCopyThatCannotBeWrittenFailsTheBackupButNotATemplateReset) {
@@ -130,9 +175,8 @@ TEST_F(BackupRestoreTest, AWorkingCopyThatCannotBeWrittenFailsTheBackupButNotATe
     SetCopyFaultHook([&](const std::string& target) { return target != WorkingCopyPath(4); });
     RunReport report = engine_.Backup();
     EXPECT_TRUE(report.copiesSucceeded);
-    EXPECT_EQ(
-        report.failedFiles,
-        (std::vector<FailedFile>{{"data/default-4.dat", FileFailure::NotCopied}}));
+    EXPECT_EQ(report.failedFiles,
+              (std::vector<FailedFile>{{"data/default-4.dat", FileFailure::NotCopied}}));
     EXPECT_FALSE(report.Clean());
 
     // The written copy of PIM.db cannot replace the working copy: the backup must not pass.
@@ -140,8 +184,7 @@ TEST_F(BackupRestoreTest, AWorkingCopyThatCannotBeWrittenFailsTheBackupButNotATe
     report = engine_.Backup();
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles.at(0).file, "data/default-1.dat");
-    EXPECT_EQ(report.failedFiles.at(1),
-              (FailedFile{"backup/PIM.db", FileFailure::NotReplaced}));
+    EXPECT_EQ(report.failedFiles.at(1), (FailedFile{"backup/PIM.db", FileFailure::NotReplaced}));
 }
 
 TEST_F(BackupRestoreTest, ABackupFileThatCannotBeRestoredIsNamed) {
@@ -155,9 +198,8 @@ TEST_F(BackupRestoreTest, ABackupFileThatCannotBeRestoredIsNamed) {
     // The dictionary that was not restored is still written, but cannot replace the working copy
     // either: the hook refuses every copy to it.
     EXPECT_EQ(report.failedFiles,
-              (std::vector<FailedFile>{
-                  {"backup/default-2.dat", FileFailure::NotCopied},
-                  {"backup/ECDIY_Dict.db", FileFailure::NotReplaced}}));
+              (std::vector<FailedFile>{{"backup/default-2.dat", FileFailure::NotCopied},
+                                       {"backup/ECDIY_Dict.db", FileFailure::NotReplaced}}));
     ASSERT_EQ(Lists().AddrList.size(), 1u);
     EXPECT_EQ(Lists().AddrList[0]->name, "Backed up");
 }

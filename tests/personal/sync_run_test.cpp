@@ -85,8 +85,7 @@ TEST_F(SyncRunTest, AFailedCopyBackLeavesTheDevicesFileByteIdentical) {
     EXPECT_FALSE(FileExists(ScratchCopyPath(1)));
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
-              (std::vector<FailedFile>{
-                  {"Secretary/PIM.db", FileFailure::NotReplaced}}));
+              (std::vector<FailedFile>{{"Secretary/PIM.db", FileFailure::NotReplaced}}));
     EXPECT_TRUE(ShownTexts().empty());
     // Memory is reloaded from the unchanged file.
     ASSERT_EQ(Lists().AddrList.size(), 1u);
@@ -130,10 +129,69 @@ TEST_F(SyncRunTest, AFailedDictionaryRebuildLeavesTheDevicesDictionaryAsItWas) {
     EXPECT_TRUE(ShownTexts().empty());
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
-              (std::vector<FailedFile>{
-                  {"Secretary/ECDIY_Dict.db", FileFailure::NotRebuilt}}));
+              (std::vector<FailedFile>{{"Secretary/ECDIY_Dict.db", FileFailure::NotRebuilt}}));
     ASSERT_EQ(Lists().ECUserList.size(), 1u);
     EXPECT_EQ(Lists().ECUserList[0]->storedHeadword, "cat");
+}
+
+// A device that takes no more (full, or pulled out) fails the first file it is given back: the
+// files after it are not written at all.
+TEST_F(SyncRunTest, AFileThatCannotBeReplacedEndsTheWritingToTheDevice) {
+    AddAddress("Ann");
+    AddECEntry("dog", "n.", "pet");
+    AddCEEntry("shui", "n.", "water");
+    const std::string pim = ReadFile(DevicePath(1));
+    const std::string ec = ReadFile(DevicePath(2));
+    const std::string ce = ReadFile(DevicePath(3));
+    int dictionaryCopies = 0;
+    SetCopyFaultHook([&](const std::string& target) {
+        for (int slot : {2, 3})
+            dictionaryCopies += target == DevicePath(slot) || target == ScratchCopyPath(slot);
+        return target != DevicePath(1);
+    });
+
+    RunReport report = Sync();
+    EXPECT_EQ(ReadFile(DevicePath(1)), pim);
+    EXPECT_EQ(ReadFile(DevicePath(2)), ec);
+    EXPECT_EQ(ReadFile(DevicePath(3)), ce);
+    EXPECT_EQ(dictionaryCopies, 0);
+    EXPECT_EQ(report.failedFiles,
+              (std::vector<FailedFile>{{"Secretary/PIM.db", FileFailure::NotReplaced}}));
+    EXPECT_EQ(report.Of(RecordKind::ECUser).Total(), 0);
+
+    // The reload emptied memory; a dictionary that cannot be replaced spares the next one.
+    AddAddress("Ann");
+    AddECEntry("dog", "n.", "pet");
+    AddCEEntry("shui", "n.", "water");
+    SetCopyFaultHook([&](const std::string& target) { return target != DevicePath(2); });
+    report = Sync();
+    EXPECT_EQ(test::ReadAddresses(DevicePath(1)).size(), 1u);
+    EXPECT_EQ(ReadFile(DevicePath(2)), ec);
+    EXPECT_EQ(ReadFile(DevicePath(3)), ce);
+    EXPECT_EQ(report.failedFiles,
+              (std::vector<FailedFile>{{"Secretary/ECDIY_Dict.db", FileFailure::NotReplaced}}));
+}
+
+// A writer whose table is missing writes nothing and says nothing on the way; the run's result
+// still says it failed, while the other kinds are written.
+TEST_F(SyncRunTest, AKindWhoseTableIsMissingFailsTheRun) {
+    test::FixtureDatabase(DevicePath(1)).Exec("drop table telephone;");
+    AddAddress("Ann");
+    AddSchedule("2024/02/02", "10:00", "Dentist");
+
+    RunReport report = Sync(SyncMode::KeepBoth);
+    EXPECT_EQ(report.unwrittenKinds, std::vector<RecordKind>{RecordKind::AddressBook});
+    EXPECT_EQ(report.failedStatements, 0);
+    EXPECT_TRUE(report.copiesSucceeded);
+    EXPECT_FALSE(report.Succeeded());
+    EXPECT_FALSE(report.Clean());
+    EXPECT_EQ(test::ReadSchedules(DevicePath(1)).size(), 1u);
+
+    // The timetable's writer first checks its period times.
+    test::FixtureDatabase(DevicePath(1)).Exec("drop table classtime;");
+    Lists().classGrid[1][2].abbreviation = "Ma";
+    report = Sync(SyncMode::KeepBoth, DataSelection::Only(RecordKind::ClassTable));
+    EXPECT_EQ(report.unwrittenKinds, std::vector<RecordKind>{RecordKind::ClassTable});
 }
 
 TEST_F(SyncRunTest, WithoutADeviceNothingRunsOnIt) {

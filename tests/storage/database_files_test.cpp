@@ -5,6 +5,7 @@
 #include "tests/support/ui_doubles.h"
 
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -108,6 +109,53 @@ TEST_F(DatabaseFilesTest, CopyFailsWithoutTouchingAnythingWhenSourceOrFolderIsMi
     EXPECT_FALSE(FileExists(folder_.File("out.dat")));
     EXPECT_FALSE(FileExists(folder_.File("out.dat.part")));
     EXPECT_FALSE(CopyDatabaseFile(TemplatePath(1), folder_.File("missing/folder/PIM.db")));
+}
+
+class DatabaseFileSetTest : public DatabaseFilesTest {
+protected:
+    DatabaseFileSetTest() {
+        for (const char* name : {"a", "b"}) {
+            WriteFile(folder_.File(std::string("new-") + name), std::string("new ") + name);
+            WriteFile(Target(name), std::string("old ") + name);
+        }
+        WriteFile(folder_.File("new-c"), "new c");
+    }
+
+    std::string Target(const std::string& name) const { return folder_.File("set/" + name); }
+    std::vector<DatabaseFileCopy> Copies() const {
+        return {{folder_.File("new-a"), Target("a")},
+                {folder_.File("new-b"), Target("b")},
+                {folder_.File("new-c"), Target("c")}};
+    }
+    // What the set's folder holds, file by file.
+    std::map<std::string, std::string> Folder() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.File("set")))
+            files[entry.path().filename().string()] =
+                entry.is_regular_file() ? ReadFile(entry.path().string()) : "(folder)";
+        return files;
+    }
+};
+
+TEST_F(DatabaseFileSetTest, ASetIsReplacedWholeOrNotAtAll) {
+    const std::map<std::string, std::string> before = Folder();
+    SetCopyFaultHook([&](const std::string& target) { return target != Target("b"); });
+    EXPECT_EQ(CopyDatabaseFiles(Copies()), (std::vector<std::size_t>{1}));
+    EXPECT_EQ(Folder(), before);
+
+    // A target that cannot be put in place after others were puts those back.
+    SetCopyFaultHook({});
+    std::filesystem::create_directories(Target("b") + ".previous/in-the-way");
+    EXPECT_EQ(CopyDatabaseFiles(Copies()), (std::vector<std::size_t>{1}));
+    std::map<std::string, std::string> expected = before;
+    expected["b.previous"] = "(folder)";
+    EXPECT_EQ(Folder(), expected);
+
+    std::filesystem::remove_all(Target("b") + ".previous");
+    WriteFile(Target("a") + ".previous", "left by a run that ended half-way");
+    EXPECT_TRUE(CopyDatabaseFiles(Copies()).empty());
+    EXPECT_EQ(Folder(),
+              (std::map<std::string, std::string>{{"a", "new a"}, {"b", "new b"}, {"c", "new c"}}));
 }
 
 TEST_F(DatabaseFilesTest, FileSizeReportsAnUnreadableStatusAndCountsBeyondFourGigabytes) {

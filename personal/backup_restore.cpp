@@ -36,10 +36,19 @@ RunReport PersonalEngine::Backup() {
         return Refused();
     RunScope run(runDepth_);
     RunReport report;
-    // A copy that fails leaves the old working copy; the backup goes on, and says so.
-    for (int slot : ResetWorkingCopies())
+    // A written working copy that could not be reset still holds an earlier run's records:
+    // written into, it would bring them into memory and into the backup, so nothing more is
+    // done. The copied-only slots are backed up as they are, and named.
+    bool writtenSlotNotReset = false;
+    for (int slot : ResetWorkingCopies()) {
         report.failedFiles.push_back(
             {ProgramFolderName(WorkingCopyPath(slot)), FileFailure::NotCopied});
+        writtenSlotNotReset |= GetDatabaseSlot(slot).scratchFileName != nullptr;
+    }
+    if (writtenSlotNotReset) {
+        report.copiesSucceeded = false;
+        return report;
+    }
     SaveInto(RunTarget::WorkingCopies, DataSelection::All(), SyncMode::KeepBoth, report);
     LoadInto(RunTarget::WorkingCopies, DataSelection::All(), report);
     // A working copy that lacks a record, or kept an old backup's data because it could not be

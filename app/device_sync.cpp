@@ -10,6 +10,12 @@ std::string DeviceSync::InternalRoot() const {
     return devices_.CurrentDevice().rootPath[0];
 }
 
+std::string DeviceSync::Ident() const {
+    if (!devices_.LastScanUsable() || devices_.DeviceCount() == 0)
+        return {};
+    return devices_.CurrentDevice().ident();
+}
+
 void DeviceSync::WriteSyncMarker() {
     devices_.WriteSyncMarker();
 }

@@ -13,6 +13,7 @@ public:
     explicit DeviceSync(DeviceLink& devices) : devices_(devices) {}
 
     std::string InternalRoot() const override;
+    std::string Ident() const override;
     void WriteSyncMarker() override;
     void DeleteSyncMarkers() override;
 

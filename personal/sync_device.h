@@ -13,6 +13,8 @@ public:
     // The internal memory's root of the current device, ending with '/'; empty while no usable
     // device is connected.
     virtual std::string InternalRoot() const = 0;
+    // The current device's ident from its "_info.dat": snapshots are kept and written back by it.
+    virtual std::string Ident() const = 0;
 
     // Writes "_sync.dat" on the current device; deletes it from every device in use.
     virtual void WriteSyncMarker() = 0;

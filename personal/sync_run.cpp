@@ -1,3 +1,4 @@
+#include "personal/device_snapshots.h"
 #include "personal/dictionary_rebuild.h"
 #include "personal/personal_engine.h"
 #include "personal/run_targets.h"
@@ -7,6 +8,7 @@
 #include "storage/db.h"
 #include "storage/text_conv.h"
 
+#include <ctime>
 #include <filesystem>
 
 namespace zyntra {
@@ -174,6 +176,13 @@ RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
     RunScope run(runDepth_);
     RunReport report;
     device_.WriteSyncMarker();
+    // A run that could not be undone does not change the device.
+    if (!TakeSnapshot(root, device_.Ident(), std::time(nullptr))) {
+        report.copiesSucceeded = false;
+        report.failedFiles.push_back({"snapshots/", FileFailure::NotCopied});
+        device_.DeleteSyncMarkers();
+        return report;
+    }
     const std::string pim = DeviceDatabasePath(root, 1);
     if (!RegularFileExists(pim) && !CopyDatabaseFile(WorkingCopyPath(1), pim)) {
         report.copiesSucceeded = false;

@@ -30,10 +30,12 @@ namespace zyntra::test {
 class FakeSyncDevice : public SyncDevice {
 public:
     std::string InternalRoot() const override { return root; }
+    std::string Ident() const override { return ident; }
     void WriteSyncMarker() override;
     void DeleteSyncMarkers() override;
 
     std::string root;
+    std::string ident = "QX740-TEST-0001";
     int markersWritten = 0;
 };
 

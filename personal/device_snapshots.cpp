@@ -1,0 +1,152 @@
+#include "personal/device_snapshots.h"
+
+#include "platform/program_folder.h"
+#include "storage/database_copy.h"
+#include "storage/database_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace zyntra {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kIdentFile = "ident";
+constexpr const char* kTimeFile = "time";
+constexpr const char* kPartSuffix = ".part";
+
+// An ident comes from the device: only letters, digits, '-' and '_' reach a folder name.
+std::string SafeName(const std::string& ident) {
+    std::string name;
+    for (char c : ident.substr(0, 64)) {
+        const bool safe = std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';
+        name += safe ? c : '_';
+    }
+    return name.empty() ? "device" : name;
+}
+
+std::string Stamp(std::time_t now, const char* format) {
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool WriteAll(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    return !out.fail();
+}
+
+std::optional<Snapshot> ReadSnapshot(const fs::path& folder) {
+    std::error_code error;
+    const std::string id = folder.filename().string();
+    if (!fs::is_directory(folder, error) || id.ends_with(kPartSuffix) ||
+        !fs::is_regular_file(folder / kIdentFile, error) ||
+        !fs::is_regular_file(folder / kTimeFile, error))
+        return std::nullopt;
+    Snapshot snapshot{id, ReadAll(folder / kIdentFile), ReadAll(folder / kTimeFile), {}};
+    // Only the device's own file names are read, and written back.
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
+        const std::string name = GetDatabaseSlot(slot).deviceFileName;
+        const auto size = fs::file_size(folder / name, error);
+        if (!error)
+            snapshot.files.push_back({slot, name, static_cast<std::int64_t>(size)});
+    }
+    return snapshot;
+}
+
+bool Newer(const Snapshot& a, const Snapshot& b) {
+    return a.time != b.time ? a.time > b.time : a.id > b.id;
+}
+
+void KeepNewest(const std::string& ident) {
+    int kept = 0;
+    std::error_code error;
+    for (const Snapshot& snapshot : ListSnapshots())
+        if (snapshot.ident == ident && ++kept > kSnapshotsKeptPerDevice)
+            fs::remove_all(SnapshotsFolder() + snapshot.id, error);
+}
+
+// A folder name not yet taken: two snapshots of one second get "-2", "-3", ...
+std::string FreeId(const std::string& base) {
+    std::error_code error;
+    std::string id = base;
+    for (int n = 2; fs::exists(SnapshotsFolder() + id, error); ++n)
+        id = base + "-" + std::to_string(n);
+    return id;
+}
+
+} // namespace
+
+std::string SnapshotsFolder() {
+    return ProgramFolder() + "snapshots/";
+}
+
+std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std::string& ident,
+                                     std::time_t now) {
+    std::error_code error;
+    fs::create_directories(SnapshotsFolder(), error);
+    const std::string id = FreeId(SafeName(ident) + "-" + Stamp(now, "%Y%m%d-%H%M%S"));
+    // Made under a name that no listing takes, and renamed only when whole.
+    const fs::path part = SnapshotsFolder() + id + kPartSuffix;
+    fs::remove_all(part, error);
+    bool whole = fs::create_directory(part, error) && WriteAll(part / kIdentFile, ident) &&
+                 WriteAll(part / kTimeFile, Stamp(now, "%Y-%m-%d %H:%M:%S"));
+    for (int slot = 1; whole && slot <= kDatabaseSlotCount; ++slot) {
+        const std::string device = DeviceDatabasePath(internalRoot, slot);
+        if (fs::is_regular_file(device, error))
+            whole =
+                CopyDatabaseFile(device, (part / GetDatabaseSlot(slot).deviceFileName).string());
+    }
+    if (whole) {
+        fs::rename(part, SnapshotsFolder() + id, error);
+        whole = !error;
+    }
+    if (!whole) {
+        fs::remove_all(part, error);
+        return std::nullopt;
+    }
+    KeepNewest(ident);
+    return ReadSnapshot(SnapshotsFolder() + id);
+}
+
+std::vector<Snapshot> ListSnapshots() {
+    std::vector<Snapshot> snapshots;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(SnapshotsFolder(), error))
+        if (std::optional<Snapshot> snapshot = ReadSnapshot(entry.path()))
+            snapshots.push_back(std::move(*snapshot));
+    std::sort(snapshots.begin(), snapshots.end(), Newer);
+    return snapshots;
+}
+
+SnapshotRestore RestoreSnapshot(const std::string& id, const std::string& internalRoot,
+                                const std::string& ident) {
+    // An id names a folder of the snapshots and nothing else.
+    if (id.empty() || id.find('/') != std::string::npos || id.front() == '.')
+        return SnapshotRestore::Unknown;
+    const std::optional<Snapshot> snapshot = ReadSnapshot(SnapshotsFolder() + id);
+    if (!snapshot)
+        return SnapshotRestore::Unknown;
+    if (snapshot->ident != ident)
+        return SnapshotRestore::OtherDevice;
+    std::vector<DatabaseFileCopy> copies;
+    for (const SnapshotFile& file : snapshot->files)
+        copies.push_back({SnapshotsFolder() + id + "/" + file.name,
+                          DeviceDatabasePath(internalRoot, file.slot)});
+    return CopyDatabaseFiles(copies).empty() ? SnapshotRestore::Done : SnapshotRestore::CopyFailed;
+}
+
+} // namespace zyntra

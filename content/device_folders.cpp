@@ -2,6 +2,7 @@
 
 #include "device/content_path.h"
 #include "device/device_link.h"
+#include "platform/inside_root.h"
 
 namespace zyntra {
 namespace {
@@ -10,6 +11,18 @@ const FILE_INFO* Row(const DeviceStorageView& storage, int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= storage.index.size())
         return nullptr;
     return &storage.index[static_cast<std::size_t>(row)];
+}
+
+// A folder reached through a link on the medium is none of the device's: a paste there, a
+// listing or a deletion would act on whatever the link points at.
+std::optional<std::string> Confined(const DeviceStorageView& storage,
+                                    std::optional<std::string> folder) {
+    std::string root = storage.devicePath;
+    if (!root.empty() && root.back() != '/')
+        root.push_back('/');
+    if (folder && !IsInsideRoot(root, *folder))
+        return std::nullopt;
+    return folder;
 }
 
 std::optional<std::string> WithSlash(std::optional<std::string> folder) {
@@ -46,7 +59,7 @@ std::optional<std::string> CategoryFolder(const DeviceStorageView& storage,
     const FILE_INFO* row = Row(storage, InfoOf(category).deviceFolderRow);
     if (!base || row == nullptr)
         return std::nullopt;
-    return ContentEntryPath(*base, "", row->hw_name);
+    return Confined(storage, ContentEntryPath(*base, "", row->hw_name));
 }
 
 std::optional<std::string> DeviceTargetFolder(const DeviceStorageView& storage,
@@ -59,7 +72,7 @@ std::optional<std::string> DeviceTargetFolder(const DeviceStorageView& storage,
     for (std::size_t i = kFirstBookClassRow; i < storage.index.size(); ++i) {
         const FILE_INFO& row = storage.index[i];
         if (row.mainClass == entry.bookMainClass && row.subClass == entry.bookSubClass)
-            return WithSlash(ContentEntryPath(*base, row.hw_path, row.hw_name));
+            return WithSlash(Confined(storage, ContentEntryPath(*base, row.hw_path, row.hw_name)));
     }
     return std::nullopt;
 }

@@ -31,13 +31,15 @@ DeviceStorageView StorageOfCurrentDevice(const DeviceLink& devices, bool card);
 std::optional<std::string> StorageBaseFolder(const DeviceStorageView& storage);
 
 // The folder whose files the device-side list shows for the category, without a trailing '/'.
-// Nothing when the index lacks the category's row or its name would lead outside the storage.
+// Nothing when the index lacks the category's row or its name would lead outside the storage
+// (through a link on the medium too).
 std::optional<std::string> CategoryFolder(const DeviceStorageView& storage,
                                           ContentCategory category);
 
 // The folder a file pasted onto the device goes to, ending in '/'. An e-book goes to the
 // folder of its class: the first row from 7 on whose class codes equal the book's exactly
-// (case counts); nothing when no row has them, or when a name would lead outside the storage.
+// (case counts); nothing when no row has them, or when a name would lead outside the storage
+// (through a link on the medium too).
 std::optional<std::string> DeviceTargetFolder(const DeviceStorageView& storage,
                                               ContentCategory category, const FILE_TYPE& entry);
 

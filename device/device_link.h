@@ -103,7 +103,7 @@ public:
     // For the current device: PrepareDeviceDatabases, then the folders and
     // database files of the content index on its internal memory and card.
     void PrepareDeviceStorage();
-    // The file exists and its size is not 0.
+    // The file is a regular file (a link to one is not) whose size is not 0.
     bool FileHasContent(const std::string& path);
 
 private:

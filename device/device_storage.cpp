@@ -1,5 +1,6 @@
 #include "device/content_path.h"
 #include "device/device_link.h"
+#include "platform/inside_root.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
 
@@ -18,18 +19,10 @@ int SlotOfDatabaseName(std::string_view name) {
     return 0;
 }
 
-// Failures (a write-protected medium, a file where a folder should be) are
-// ignored: the folder is simply not there.
-void MakeFolder(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::create_directories(path, ignored);
-}
-
 } // namespace
 
 bool DeviceLink::FileHasContent(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!IsRegularFile(path))
         return false;
     return FileSize(path, ui_.messages) != 0;
 }
@@ -47,25 +40,27 @@ void DeviceLink::PrepareDeviceStorage() {
         MakeCardFolders(device.rootPath[1]);
 }
 
-// Rows from 1 on; row 0 describes the card. The mount root is used as it
+// Rows from 1 on; row 0 describes the card. What cannot be made (a
+// write-protected medium, a file or a link where a folder should be) is
+// skipped quietly. The mount root is used as it
 // is: upper-casing it would name another folder on a case-sensitive system.
 void DeviceLink::MakeInternalEntries(const std::string& root) {
     const auto& rows = fileInfo_[static_cast<std::size_t>(curDev_)];
     for (int i = 1; i < fileInfoCount_[static_cast<std::size_t>(curDev_)]; ++i) {
         const FILE_INFO& row = rows[static_cast<std::size_t>(i)];
         const std::optional<std::string> path = ContentEntryPath(root, row.hw_path, row.hw_name);
-        if (!path)
+        if (!path || !IsInsideRoot(root, *path))
             continue;
         if (row.IsFolder()) {
-            MakeFolder(*path);
+            MakeFoldersInsideRoot(root, *path);
             continue;
         }
         const int slot = SlotOfDatabaseName(row.hw_name);
         if (slot == 0 || FileHasContent(*path))
             continue;
         // The database's folder may not exist yet on a fresh device.
-        MakeFolder(std::filesystem::path(*path).parent_path().string());
-        CopyDatabaseFile(TemplatePath(slot), *path);
+        if (MakeFoldersInsideRoot(root, std::filesystem::path(*path).parent_path().string()))
+            CopyDatabaseFile(TemplatePath(slot), *path);
     }
 }
 
@@ -80,14 +75,14 @@ void DeviceLink::MakeCardFolders(const std::string& root) {
         ContentFolderPath(root, UpperCasedAscii(rows[0].hw_path));
     if (!base)
         return;
-    MakeFolder(*base);
+    MakeFoldersInsideRoot(root, *base);
     for (int i = 1; i < count; ++i) {
         const FILE_INFO& row = rows[static_cast<std::size_t>(i)];
         if (!row.IsFolder())
             continue;
         if (const std::optional<std::string> path =
                 ContentEntryPath(*base, row.hw_path, row.hw_name))
-            MakeFolder(*path);
+            MakeFoldersInsideRoot(root, *path);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "device/info_file.h"
 
+#include "platform/inside_root.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +9,7 @@
 namespace zyntra {
 
 std::optional<InfoHeaderBytes> ReadInfoFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = OpenRegularFile(path, O_RDONLY);
     if (fd < 0)
         return std::nullopt;
     InfoHeaderBytes header{};

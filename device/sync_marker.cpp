@@ -1,6 +1,7 @@
 #include "device/device_link.h"
+#include "platform/inside_root.h"
 
-#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace zyntra {
@@ -17,11 +18,12 @@ void DeviceLink::WriteSyncMarker() {
     // working directory.
     if (root.empty())
         return;
-    std::FILE* marker = std::fopen((root + kSyncMarkerName).c_str(), "wb");
-    if (marker == nullptr)
+    const int marker =
+        OpenInsideRoot(root, root + kSyncMarkerName, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (marker < 0)
         return;
-    std::fwrite(kSyncMarkerText, 1, sizeof kSyncMarkerText - 1, marker);
-    std::fclose(marker);
+    (void)::write(marker, kSyncMarkerText, sizeof kSyncMarkerText - 1);
+    ::close(marker);
 }
 
 void DeviceLink::DeleteSyncMarkers() {

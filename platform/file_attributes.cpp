@@ -1,5 +1,7 @@
 #include "platform/file_attributes.h"
 
+#include "platform/inside_root.h"
+
 #include <fcntl.h>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
@@ -22,17 +24,17 @@ void ResetFatAttributes(int fd) {
 } // namespace
 
 bool SetArchiveOnly(const std::string& path) {
+    // Through the descriptor, so that a link planted under the name changes nothing elsewhere.
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd < 0)
+        return false;
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
-        return false;
-    if ((status.st_mode & S_IWUSR) == 0 && chmod(path.c_str(), status.st_mode | S_IWUSR) != 0)
-        return false;
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
+    const bool writable = fstat(fd, &status) == 0 && ((status.st_mode & S_IWUSR) != 0 ||
+                                                      fchmod(fd, status.st_mode | S_IWUSR) == 0);
+    if (writable)
         ResetFatAttributes(fd);
-        close(fd);
-    }
-    return true;
+    close(fd);
+    return writable;
 }
 
 } // namespace zyntra

@@ -1,6 +1,7 @@
 #include "storage/database_copy.h"
 
 #include "platform/file_attributes.h"
+#include "platform/inside_root.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -93,10 +94,13 @@ bool CopyContents(int from, int to) {
 }
 
 bool WriteTemporaryCopy(const std::string& source, const std::string& temporary) {
-    FileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor in(OpenRegularFile(source, O_RDONLY));
     if (in.Get() < 0)
         return false;
-    FileDescriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // Whatever an earlier run or the medium left under the name goes (a link itself, not what
+    // it points at), and the file is made anew.
+    ::unlink(temporary.c_str());
+    FileDescriptor out(OpenRegularFile(temporary, O_WRONLY | O_CREAT | O_EXCL, 0666));
     if (out.Get() < 0)
         return false;
     return CopyContents(in.Get(), out.Get()) && ::fsync(out.Get()) == 0 && out.Close();
@@ -120,6 +124,9 @@ std::string PreviousName(const std::string& target) {
 
 // The copy is complete on the medium under the temporary name; nothing else changed.
 bool StageCopy(const std::string& source, const std::string& target) {
+    // An empty name is what a device path leading out of the device gives.
+    if (source.empty() || target.empty())
+        return false;
     const std::string temporary = TemporaryName(target);
     bool copied = WriteTemporaryCopy(source, temporary);
     if (copied && FaultHook())

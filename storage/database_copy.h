@@ -13,6 +13,9 @@ namespace zyntra {
 // the target is either the old file or the complete new one, also when the
 // device is pulled out mid-copy. The target then gets the archive attribute
 // alone (writable). Returns false, with the target untouched, on any failure.
+// The source must be a regular file and is never reached through a link in its
+// last component; a link or other file standing under the target's name is
+// replaced, never written through.
 bool CopyDatabaseFile(const std::string& source, const std::string& target);
 
 struct DatabaseFileCopy {

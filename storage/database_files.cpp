@@ -1,8 +1,9 @@
 #include "storage/database_files.h"
 
 #include "kit/message_box.h"
-#include "storage/database_copy.h"
+#include "platform/inside_root.h"
 #include "platform/program_folder.h"
+#include "storage/database_copy.h"
 #include "storage/db.h"
 
 #include <cassert>
@@ -46,12 +47,12 @@ std::string ScratchCopyPath(int slot) {
 }
 
 std::string DeviceDatabasePath(const std::string& internalRoot, int slot) {
-    return internalRoot + "Secretary/" + GetDatabaseSlot(slot).deviceFileName;
+    std::string path = internalRoot + "Secretary/" + GetDatabaseSlot(slot).deviceFileName;
+    return IsInsideRoot(internalRoot, path) ? path : std::string();
 }
 
 sqlite3* OpenExistingDatabase(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!IsRegularFile(path))
         return nullptr;
     sqlite3* db = db_open(path);
     if (db == nullptr)

@@ -32,14 +32,15 @@ std::string BackupPath(int slot);      // backup/default-N.dat
 std::string ScratchCopyPath(int slot); // temp.dat, temp_1.dat, temp_2.dat; "" for slots 4, 5
 
 // The device's file of a slot; internalRoot is the internal memory's root
-// and ends with '/'.
+// and ends with '/'. "" when "Secretary" or the file is a link (a crafted
+// medium pointing at the computer's files): every open, copy and existence
+// check of "" fails, so the file counts as missing.
 std::string DeviceDatabasePath(const std::string& internalRoot, int slot);
 
-// Opens a database file that exists and answers a first query; null
-// otherwise. db_open alone would create a missing file (on the device too),
-// and SQLite opens any file, failing only at the first statement: a damaged
-// file must count as not opened, or a load would empty memory and a write
-// would report success.
+// Opens a database file that exists (a regular file, not a link to one) and answers a first query;
+// null otherwise. db_open alone would create a missing file (on the device too), and SQLite opens
+// any file, failing only at the first statement: a damaged file must count as not opened, or a load
+// would empty memory and a write would report success.
 sqlite3* OpenExistingDatabase(const std::string& path);
 
 // Every working copy replaced by its template, so that a run never sees data an earlier one left

@@ -67,6 +67,38 @@ TEST(DeviceFolders, AMissingRowOrAPathLeavingTheStorageNamesNoFolder) {
               std::nullopt);
 }
 
+// A crafted medium may hold a category or book-class folder that is a link to the computer's
+// own folders: nothing is listed from it, deleted in it or pasted into it.
+TEST(DeviceFolders, AFolderLinkedOutOfTheStorageNamesNoFolder) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string root = dir.Path() + "dev/";
+    const std::string outside = dir.Path() + "outside";
+    fs::create_directories(root + "EBOOK");
+    fs::create_directories(outside);
+    fs::create_directory_symlink(outside, root + "MUSIC");
+    fs::create_directory_symlink(outside, root + "EBOOK/NOVEL");
+    std::vector<FILE_INFO> index = StandardIndex();
+    for (const char* name : {"NOVEL", "DICT"}) {
+        FILE_INFO row = Folder(name);
+        row.hw_path = "EBOOK";
+        row.mainClass = "B";
+        row.subClass = name;
+        index.push_back(row);
+    }
+    const DeviceStorageView storage{root, false, index};
+    FILE_TYPE book;
+    book.bookMainClass = "B";
+    book.bookSubClass = "NOVEL";
+
+    EXPECT_EQ(CategoryFolder(storage, ContentCategory::Mp3Music), std::nullopt);
+    EXPECT_EQ(DeviceTargetFolder(storage, ContentCategory::Mp3Music, {}), std::nullopt);
+    EXPECT_EQ(DeviceTargetFolder(storage, ContentCategory::Ebook, book), std::nullopt);
+    book.bookSubClass = "DICT";
+    EXPECT_EQ(DeviceTargetFolder(storage, ContentCategory::Ebook, book), root + "EBOOK/DICT/");
+    EXPECT_EQ(CategoryFolder(storage, ContentCategory::Ebook), root + "EBOOK");
+}
+
 // The window on a device whose internal memory holds the program's templates, so its content
 // index is the standard one.
 class DeviceBrowserTest : public ::testing::Test {

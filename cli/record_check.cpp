@@ -1,8 +1,11 @@
 #include "cli/record_check.h"
 
 #include "kit/date_time.h"
+#include "personal/record_statements.h"
 
 #include <algorithm>
+#include <climits>
+#include <initializer_list>
 #include <optional>
 
 namespace zyntra {
@@ -23,7 +26,47 @@ std::string Quoted(std::string_view field) {
     return "field \"" + std::string(field) + "\"";
 }
 
+std::string LengthFault(std::initializer_list<BoundStatement> statements) {
+    std::size_t longest = 0;
+    for (const BoundStatement& statement : statements)
+        longest = std::max(longest, statement.Text().size());
+    if (longest <= kMaxStatementLength)
+        return {};
+    return "its texts make a database statement of " + std::to_string(longest) +
+           " characters, the device takes at most " + std::to_string(kMaxStatementLength);
+}
+
+// The longest id makes the longest statement.
+template <class R> std::string ListFault(const ListStatements<R>& statements, const R& record) {
+    const FieldValues values = WriterValues(statements.table, record, TextsIn::Utf8);
+    return LengthFault({statements.Insert(INT_MAX, values), statements.Update(INT_MAX, values),
+                        statements.Find(values)});
+}
+
 } // namespace
+
+std::string StatementFault(const ADDRESSBOOK& record) {
+    return ListFault(AddressBookStatements(), record);
+}
+
+std::string StatementFault(const SCHEDULE& record) {
+    return ListFault(ScheduleStatements(), record);
+}
+
+std::string StatementFault(const PLANS& record) {
+    return ListFault(ToDoStatements(), record);
+}
+
+std::string StatementFault(const CLASSTABLE& cell) {
+    return LengthFault(
+        {ClassCellUpdateStatement(INT_MAX, WriterValues(kClassTableFields, cell, TextsIn::Utf8))});
+}
+
+std::string StatementFault(const UserDictEntry& entry) {
+    const FieldValues values = HeadwordValues(INT_MAX, entry, TextsIn::Utf8);
+    return LengthFault({HeadwordInsertStatement(values), HeadwordUpdateStatement(INT_MAX, values),
+                        HeadwordFindStatement(values)});
+}
 
 std::size_t CharacterCount(std::string_view utf8) {
     // Every character has exactly one byte that is no continuation byte (10xxxxxx).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "personal/personal_records.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -20,6 +22,16 @@ std::string IntegerFault(std::string_view field, int low, int high, long long va
 
 // The characters of well-formed UTF-8.
 std::size_t CharacterCount(std::string_view utf8);
+
+// Whether the longest statement a writer makes of the record (its insert, update or find) is
+// one the device's database takes; the fault when it is longer. Texts within their fields'
+// limits can still make one too long when most of their characters take several bytes. The
+// record's texts are in UTF-8.
+std::string StatementFault(const ADDRESSBOOK& record);
+std::string StatementFault(const SCHEDULE& record);
+std::string StatementFault(const PLANS& record);
+std::string StatementFault(const CLASSTABLE& cell);
+std::string StatementFault(const UserDictEntry& entry);
 
 // "yyyy/mm/dd" naming a day of the calendar.
 bool IsStoredDate(std::string_view text);

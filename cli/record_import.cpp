@@ -47,6 +47,18 @@ std::string Assign(R& record, const ImportedRecord& imported, const FieldList<R>
     return errors;
 }
 
+// Whether the statements the writers will make of the record fit; they see its texts in UTF-8.
+template <class R>
+std::string FitFault(const R& record, const RecordFields<R>& table, const CharsetCodec& codec) {
+    if (codec.Charset() == "UTF-8")
+        return StatementFault(record);
+    R inUtf8 = record;
+    for (const Field<R>& field : ExchangedFields(table))
+        if (field.text != nullptr && field.form != ColumnForm::Plain)
+            inUtf8.*field.text = codec.ToUtf8(record.*field.text);
+    return StatementFault(inUtf8);
+}
+
 struct ImportContext {
     const CharsetCodec& codec;
     const std::string& today;
@@ -63,6 +75,8 @@ std::string AddAddress(RecordList<ADDRESSBOOK>& list, const ImportedRecord& impo
         return error;
     if (record->name.empty())
         return "the name is empty";
+    if (std::string fault = FitFault(*record, kAddressBookFields, in.codec); !fault.empty())
+        return fault;
     list.push_back(std::move(record));
     return {};
 }
@@ -79,6 +93,8 @@ std::string AddDated(RecordList<R>& list, const ImportedRecord& imported, const 
     if (record->content.empty())
         return "the content is empty";
     finish(*record, imported);
+    if (std::string fault = FitFault(*record, table, in.codec); !fault.empty())
+        return fault;
     list.push_back(std::move(record));
     return {};
 }
@@ -101,6 +117,9 @@ std::string AddEntry(RecordList<Entry>& list, const ImportedRecord& imported,
     // The database form of the headword, as the dictionary editor derives it.
     entry->storedHeadword = in.codec.ToUtf8(entry->hw_name);
     entry->hw_match = HeadwordKey(entry->storedHeadword);
+    if (std::string fault = FitFault<UserDictEntry>(*entry, kUserDictFields, in.codec);
+        !fault.empty())
+        return fault;
     list.push_back(std::move(entry));
     return {};
 }
@@ -119,6 +138,8 @@ std::string AddCell(ClassGrid& grid, const ImportedRecord& imported, const Impor
     if (!Has(imported, "setting"))
         updated.setting = updated.abbreviation.empty() ? 0 : 1;
     updated.stamp_time = Has(imported, "stamp_time") ? updated.stamp_time : in.now;
+    if (std::string fault = FitFault(updated, kClassTableFields, in.codec); !fault.empty())
+        return fault;
     target = updated;
     return {};
 }

@@ -124,5 +124,45 @@ TEST(RecordCheck, EveryKindKeepsItsTextsToTheEditorsLimits) {
     }
 }
 
+std::string Repeated(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
+// Texts within their limits still make a statement longer than the device takes when their
+// characters take three bytes each; such a record is refused before anything is written,
+// while the same lengths in ASCII fit.
+TEST(RecordCheck, ARecordWhoseStatementWouldBeTooLongIsRefused) {
+    const CharsetCodec codec("UTF-8");
+    auto address = [](const std::string& longText) {
+        ImportedRecord record;
+        for (const char* field : {"name", "email", "home_address", "office_name", "office_title",
+                                  "office_address", "note"})
+            record.values.emplace_back(field, longText);
+        return record;
+    };
+    RecordLists lists;
+    EXPECT_EQ(ImportRecords(lists, RecordKind::AddressBook, {address(std::string(100, 'a'))}, codec,
+                            "", ""),
+              "");
+    const std::string fault = ImportRecords(
+        lists, RecordKind::AddressBook, {address(Repeated("\xE8\x98\x8B", 100))}, codec, "", "");
+    EXPECT_EQ(fault.rfind("record 1: its texts make a database statement of ", 0), 0u) << fault;
+    EXPECT_NE(fault.find("the device takes at most 2047"), std::string::npos) << fault;
+
+    auto entry = [](const std::string& exp) {
+        return ImportedRecord{{{"hw_name", std::string("apple")}, {"exp", exp}}};
+    };
+    EXPECT_EQ(ImportRecords(lists, RecordKind::ECUser, {entry(Repeated("\xE8\x98\x8B", 600))},
+                            codec, "", ""),
+              "");
+    EXPECT_NE(ImportRecords(lists, RecordKind::ECUser, {entry(Repeated("\xE8\x98\x8B", 1000))},
+                            codec, "", "")
+                  .find("its texts make a database statement of"),
+              std::string::npos);
+}
+
 } // namespace
 } // namespace zyntra

@@ -176,6 +176,17 @@ RecordImport::RecordImport(RecordLists& lists, RecordKind kind, const CharsetCod
 RecordImport::~RecordImport() = default;
 
 void RecordImport::Add(const ImportedRecord& record) {
+    ++added_;
+    if (added_ > kMostRecords) {
+        if (added_ == kMostRecords + 1)
+            Refuse("an import takes at most " + std::to_string(kMostRecords) +
+                   " records; the records from here on are not read");
+        return;
+    }
+    Refuse(Converted(record));
+}
+
+std::string RecordImport::Converted(const ImportedRecord& record) {
     const ImportContext in{codec_, today_, now_};
     Pending& p = *pending_;
     std::string error;
@@ -204,12 +215,15 @@ void RecordImport::Add(const ImportedRecord& record) {
         error = AddEntry(p.ceEntries, record, in);
         break;
     }
-    ++added_;
+    return error;
+}
+
+void RecordImport::Refuse(const std::string& error) {
     if (!error.empty() && faultCount_++ < kKeptFaults)
         faults_.push_back("record " + std::to_string(added_) + ": " + error);
     // Nothing will be committed, so nothing more needs to be kept.
     if (faultCount_ > 0)
-        p.ClearLists();
+        pending_->ClearLists();
 }
 
 void RecordImport::Commit() {

@@ -69,6 +69,10 @@ public:
 
     // The most faults kept to be told; the others are only counted.
     static constexpr std::size_t kKeptFaults = 20;
+    // The most records of one import. A record takes some hundreds of bytes in memory (about
+    // 600 for an address), so a file of tiny records would take a hundred times its size;
+    // this many stay near 130 MB.
+    static constexpr std::size_t kMostRecords = 200000;
 
     void Add(const ImportedRecord& record);
     // The faults of the first records that did not fit, each naming its record ("record 3:
@@ -81,6 +85,11 @@ public:
 
 private:
     struct Pending;
+
+    // Converts and checks a record into the pending lists; its error, or an empty text.
+    std::string Converted(const ImportedRecord& record);
+    // Counts an error of the record last added, keeping its text while there are few.
+    void Refuse(const std::string& error);
 
     RecordLists& lists_;
     RecordKind kind_;

@@ -82,6 +82,17 @@ TEST(RecordCheck, AnImportTellsEveryRecordThatDoesNotFitAndKeepsNone) {
     EXPECT_EQ(many.FaultCount(), 30u);
     many.Commit();
     EXPECT_TRUE(lists.ScheList.empty());
+
+    // Past the most records an import takes, the rest is refused unread.
+    RecordImport huge(lists, RecordKind::ToDo, codec, "2026/01/05", "");
+    for (std::size_t i = 0; i < RecordImport::kMostRecords + 3; ++i)
+        huge.Add(Task("t"));
+    ASSERT_EQ(huge.Faults().size(), 1u);
+    EXPECT_EQ(huge.Faults()[0], "record " + std::to_string(RecordImport::kMostRecords + 1) +
+                                    ": an import takes at most 200000 records; the records from "
+                                    "here on are not read");
+    huge.Commit();
+    EXPECT_TRUE(lists.ToDoList.empty());
 }
 
 TEST(RecordCheck, EveryKindKeepsItsTextsToTheEditorsLimits) {

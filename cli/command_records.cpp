@@ -74,6 +74,38 @@ std::string CountsText(const CliApp& app, const RunReport& report, RecordKind ki
     return text;
 }
 
+// The largest file an import reads: many times what a device's records take, and little
+// enough that reading it never strains the machine.
+constexpr std::uintmax_t kLargestImportFile = 64u * 1024 * 1024;
+
+// Why a file is not even opened: what is no regular file (a device such as /dev/zero, a FIFO)
+// may never end or never start, and a larger file is no record export. Nothing when the file
+// may be read; a missing file is left to the open, which tells it as always.
+std::optional<std::string> ImportFileRefusal(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status))
+        return std::nullopt;
+    if (!std::filesystem::is_regular_file(status))
+        return "it is no regular file";
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kLargestImportFile)
+        return "it holds " + std::to_string(size) + " bytes, an import reads at most " +
+               std::to_string(kLargestImportFile);
+    return std::nullopt;
+}
+
+// Every fault found in the file, the reader's last: records after a format fault are not read.
+void TellFaults(const CliApp& app, const std::string& file, const RecordImport& import,
+                const std::string& unreadable) {
+    for (const std::string& fault : import.Faults())
+        app.Tell(file + ": " + fault);
+    if (std::size_t untold = import.FaultCount() - import.Faults().size(); untold > 0)
+        app.Tell(file + ": and " + std::to_string(untold) + " more records that do not fit");
+    if (!unreadable.empty())
+        app.Tell(file + ": " + unreadable);
+}
+
 std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
     if (!RecordKindByName(args.positional[0]))
         return "unknown KIND " + args.positional[0];
@@ -127,27 +159,30 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
     const RecordFormat format = *FormatByName(args.Option("--format", "json"));
     const SyncMode mode = *SyncModeByName(args.Option("--mode", "both"));
-    std::ifstream in(args.positional[1], std::ios::binary);
-    if (!in) {
-        app.Say("SM_CliCannotRead", args.positional[1]);
+    const std::string& file = args.positional[1];
+    if (std::optional<std::string> refusal = ImportFileRefusal(file)) {
+        app.Say("SM_CliCannotRead", file + " (" + *refusal + ")", "SM_CliNothingWritten");
         return kExitFailed;
     }
-    // Each record is converted as it is read; memory changes only once all of them fitted.
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        app.Say("SM_CliCannotRead", file);
+        return kExitFailed;
+    }
+    // Each record is converted and checked as it is read; memory changes only once all of
+    // them fitted, and a file with any record that does not fit is refused whole.
     PersonalEngine& personal = app.Personal();
     RecordImport import(personal.Lists(), kind, app.RecordCodec(), Stamp("%Y/%m/%d"),
                         Stamp("%Y-%m-%d %H:%M:%S"));
     const std::string unreadable = ReadRecords(
         in, format, FieldsOf(kind), [&](ImportedRecord&& record) { import.Add(record); });
-    if (!unreadable.empty()) {
-        app.Tell(args.positional[1] + ": " + unreadable);
+    if (!unreadable.empty() || import.FaultCount() > 0) {
+        TellFaults(app, file, import, unreadable);
+        app.Say("SM_CliNothingWritten");
         return kExitFailed;
     }
     if (std::optional<int> refused = app.RequireUnlockedDevice("SM_CliNothingWritten"))
         return *refused;
-    if (!import.Error().empty()) {
-        app.Tell(args.positional[1] + ": " + import.Error());
-        return kExitFailed;
-    }
     import.Commit();
     const RunReport synced = personal.Synchronize(DataSelection::Only(kind), mode);
     if (!app.Succeeded(synced))

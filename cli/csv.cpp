@@ -18,17 +18,15 @@ public:
             at_ = 3;
     }
 
-    CsvTable Parse() {
-        CsvTable table;
-        while (at_ < text_.size() && table.error.empty()) {
+    std::string Parse(const CsvRowSink& sink) {
+        std::string error;
+        while (at_ < text_.size()) {
             CsvRow row;
-            if (!ParseRow(row, table.error))
+            if (!ParseRow(row, error))
                 break;
-            table.rows.push_back(std::move(row));
+            sink(std::move(row));
         }
-        if (!table.error.empty())
-            table.rows.clear();
-        return table;
+        return error;
     }
 
 private:
@@ -121,7 +119,15 @@ std::string WriteCsvRow(const CsvRow& fields) {
 }
 
 CsvTable ReadCsv(std::string_view text) {
-    return CsvParser(text).Parse();
+    CsvTable table;
+    table.error = ReadCsvRows(text, [&](CsvRow&& row) { table.rows.push_back(std::move(row)); });
+    if (!table.error.empty())
+        table.rows.clear();
+    return table;
+}
+
+std::string ReadCsvRows(std::string_view text, const CsvRowSink& sink) {
+    return CsvParser(text).Parse(sink);
 }
 
 } // namespace zyntra

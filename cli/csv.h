@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,5 +24,11 @@ struct CsvTable {
 // optional; a UTF-8 byte-order mark is skipped. An unterminated quote or a
 // quote inside an unquoted field is an error naming the line.
 CsvTable ReadCsv(std::string_view text);
+
+// The same, handing each row over as soon as it is parsed instead of keeping the table, so that
+// a long file is never held twice; the result is the error, empty when the text parsed. The rows
+// before a fault have been handed over.
+using CsvRowSink = std::function<void(CsvRow&&)>;
+std::string ReadCsvRows(std::string_view text, const CsvRowSink& sink);
 
 } // namespace zyntra

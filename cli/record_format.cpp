@@ -237,45 +237,63 @@ std::optional<long long> ParseInteger(const std::string& text) {
     return value;
 }
 
-std::string FromCsv(std::istream& in, const std::vector<FieldInfo>& fields,
-                    const RecordSink& sink) {
-    CsvTable table = ReadCsv(ReadAll(in));
-    if (!table.error.empty())
-        return "the input is not valid CSV: " + table.error;
-    if (table.rows.empty())
-        return "the CSV input has no header row";
-    const CsvRow& header = table.rows.front();
-    std::vector<const FieldInfo*> columns;
-    for (const std::string& name : header) {
-        const FieldInfo* field = FindField(fields, name);
-        if (field == nullptr)
-            return "unknown column \"" + name + "\"";
-        columns.push_back(field);
-    }
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-        const CsvRow& row = table.rows[r];
-        if (row.size() != columns.size())
-            return RecordError(r - 1, "has " + std::to_string(row.size()) +
-                                          " columns, the header " + std::to_string(columns.size()));
-        ImportedRecord record;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            // A spreadsheet has no way to leave a field out but an empty cell: a to-do
-            // with its date left blank gets today's, as New gives it.
-            if (row[c].empty())
-                continue;
-            if (columns[c]->type == FieldType::Text) {
-                record.values.emplace_back(columns[c]->name, row[c]);
-                continue;
-            }
-            std::optional<long long> number = ParseInteger(row[c]);
-            if (!number)
-                return RecordError(r - 1, "field \"" + std::string(columns[c]->name) +
-                                              "\" must be an integer");
-            record.values.emplace_back(columns[c]->name, *number);
+// The fault of one CSV row, or the record it makes.
+std::string CsvRecord(const CsvRow& row, const std::vector<const FieldInfo*>& columns,
+                      ImportedRecord& record) {
+    if (row.size() != columns.size())
+        return "has " + std::to_string(row.size()) + " columns, the header " +
+               std::to_string(columns.size());
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        // A spreadsheet has no way to leave a field out but an empty cell: a to-do
+        // with its date left blank gets today's, as New gives it.
+        if (row[c].empty())
+            continue;
+        if (columns[c]->type == FieldType::Text) {
+            record.values.emplace_back(columns[c]->name, row[c]);
+            continue;
         }
-        sink(std::move(record));
+        std::optional<long long> number = ParseInteger(row[c]);
+        if (!number)
+            return "field \"" + std::string(columns[c]->name) + "\" must be an integer";
+        record.values.emplace_back(columns[c]->name, *number);
     }
     return {};
+}
+
+// Rows are turned into records as they are parsed, never kept as a table. As with JSON, the
+// first fault ends the handing over, and a text that is no CSV is reported as such first.
+std::string FromCsv(std::istream& in, const std::vector<FieldInfo>& fields,
+                    const RecordSink& sink) {
+    std::optional<std::vector<const FieldInfo*>> columns;
+    std::size_t index = 0; // of the record the next row makes
+    std::string error;
+    const std::string parseError = ReadCsvRows(ReadAll(in), [&](CsvRow&& row) {
+        if (!error.empty())
+            return;
+        if (!columns) {
+            columns.emplace();
+            for (const std::string& name : row) {
+                const FieldInfo* field = FindField(fields, name);
+                if (field == nullptr) {
+                    error = "unknown column \"" + name + "\"";
+                    return;
+                }
+                columns->push_back(field);
+            }
+            return;
+        }
+        ImportedRecord record;
+        if (std::string fault = CsvRecord(row, *columns, record); !fault.empty())
+            error = RecordError(index, fault);
+        else
+            sink(std::move(record));
+        ++index;
+    });
+    if (!parseError.empty())
+        return "the input is not valid CSV: " + parseError;
+    if (!columns)
+        return "the CSV input has no header row";
+    return error;
 }
 
 } // namespace

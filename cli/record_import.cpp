@@ -1,4 +1,5 @@
 #include "cli/charset_codec.h"
+#include "cli/record_check.h"
 #include "cli/record_table.h"
 #include "personal/schedule_alarm.h"
 
@@ -7,33 +8,55 @@
 namespace zyntra {
 namespace {
 
-// Sets one record from the imported values; an error text when one does not fit.
+// Sets one member from its imported value; an error text when the value does not fit.
+template <class R>
+std::string AssignOne(R& record, const Field<R>& member, const FieldValue& value,
+                      const CharsetCodec& codec) {
+    const std::string name = member.name;
+    if (member.integer) {
+        const long long* number = std::get_if<long long>(&value);
+        if (number == nullptr || *number < INT32_MIN || *number > INT32_MAX)
+            return "field \"" + name + "\" must be an integer";
+        record.*member.integer = static_cast<int>(*number);
+        return IntegerFault(name, member.low, member.high, *number);
+    }
+    const std::string* text = std::get_if<std::string>(&value);
+    if (text == nullptr)
+        return "field \"" + name + "\" must be a text";
+    std::optional<std::string> converted = codec.FromUtf8(*text);
+    if (!converted)
+        return "field \"" + name + "\" holds a character that " + codec.Charset() + " cannot show";
+    record.*member.text = std::move(*converted);
+    return TextFault(name, member.maxLength, *text);
+}
+
+// Sets one record from the imported values; the errors of every value that does not fit, each
+// after a "; ", or an empty text.
 template <class R>
 std::string Assign(R& record, const ImportedRecord& imported, const FieldList<R>& fields,
                    const CharsetCodec& codec) {
+    std::string errors;
     for (const auto& [name, value] : imported.values) {
         auto found = std::find_if(fields.begin(), fields.end(),
                                   [&](const Field<R>& field) { return name == field.name; });
-        if (found == fields.end())
-            return "unknown field \"" + name + "\"";
-        const Field<R>& member = *found;
-        if (member.integer) {
-            const long long* number = std::get_if<long long>(&value);
-            if (number == nullptr || *number < INT32_MIN || *number > INT32_MAX)
-                return "field \"" + name + "\" must be an integer";
-            record.*member.integer = static_cast<int>(*number);
-            continue;
-        }
-        const std::string* text = std::get_if<std::string>(&value);
-        if (text == nullptr)
-            return "field \"" + name + "\" must be a text";
-        std::optional<std::string> converted = codec.FromUtf8(*text);
-        if (!converted)
-            return "field \"" + name + "\" holds a character that " + codec.Charset() +
-                   " cannot show";
-        record.*member.text = *converted;
+        std::string error = found == fields.end() ? "unknown field \"" + name + "\""
+                                                  : AssignOne<R>(record, *found, value, codec);
+        if (!error.empty())
+            errors += (errors.empty() ? "" : "; ") + error;
     }
-    return {};
+    return errors;
+}
+
+// Whether the statements the writers will make of the record fit; they see its texts in UTF-8.
+template <class R>
+std::string FitFault(const R& record, const RecordFields<R>& table, const CharsetCodec& codec) {
+    if (codec.Charset() == "UTF-8")
+        return StatementFault(record);
+    R inUtf8 = record;
+    for (const Field<R>& field : ExchangedFields(table))
+        if (field.text != nullptr && field.form != ColumnForm::Plain)
+            inUtf8.*field.text = codec.ToUtf8(record.*field.text);
+    return StatementFault(inUtf8);
 }
 
 struct ImportContext {
@@ -52,6 +75,8 @@ std::string AddAddress(RecordList<ADDRESSBOOK>& list, const ImportedRecord& impo
         return error;
     if (record->name.empty())
         return "the name is empty";
+    if (std::string fault = FitFault(*record, kAddressBookFields, in.codec); !fault.empty())
+        return fault;
     list.push_back(std::move(record));
     return {};
 }
@@ -68,6 +93,8 @@ std::string AddDated(RecordList<R>& list, const ImportedRecord& imported, const 
     if (record->content.empty())
         return "the content is empty";
     finish(*record, imported);
+    if (std::string fault = FitFault(*record, table, in.codec); !fault.empty())
+        return fault;
     list.push_back(std::move(record));
     return {};
 }
@@ -90,6 +117,9 @@ std::string AddEntry(RecordList<Entry>& list, const ImportedRecord& imported,
     // The database form of the headword, as the dictionary editor derives it.
     entry->storedHeadword = in.codec.ToUtf8(entry->hw_name);
     entry->hw_match = HeadwordKey(entry->storedHeadword);
+    if (std::string fault = FitFault<UserDictEntry>(*entry, kUserDictFields, in.codec);
+        !fault.empty())
+        return fault;
     list.push_back(std::move(entry));
     return {};
 }
@@ -108,6 +138,8 @@ std::string AddCell(ClassGrid& grid, const ImportedRecord& imported, const Impor
     if (!Has(imported, "setting"))
         updated.setting = updated.abbreviation.empty() ? 0 : 1;
     updated.stamp_time = Has(imported, "stamp_time") ? updated.stamp_time : in.now;
+    if (std::string fault = FitFault(updated, kClassTableFields, in.codec); !fault.empty())
+        return fault;
     target = updated;
     return {};
 }
@@ -122,6 +154,15 @@ struct RecordImport::Pending {
     RecordList<ECUSER> ecEntries;
     RecordList<CEUSER> ceEntries;
     ClassGrid grid;
+
+    // Frees the converted records; the grid is no list and stays.
+    void ClearLists() {
+        addresses.clear();
+        appointments.clear();
+        tasks.clear();
+        ecEntries.clear();
+        ceEntries.clear();
+    }
 };
 
 RecordImport::RecordImport(RecordLists& lists, RecordKind kind, const CharsetCodec& codec,
@@ -135,8 +176,17 @@ RecordImport::RecordImport(RecordLists& lists, RecordKind kind, const CharsetCod
 RecordImport::~RecordImport() = default;
 
 void RecordImport::Add(const ImportedRecord& record) {
-    if (!error_.empty())
+    ++added_;
+    if (added_ > kMostRecords) {
+        if (added_ == kMostRecords + 1)
+            Refuse("an import takes at most " + std::to_string(kMostRecords) +
+                   " records; the records from here on are not read");
         return;
+    }
+    Refuse(Converted(record));
+}
+
+std::string RecordImport::Converted(const ImportedRecord& record) {
     const ImportContext in{codec_, today_, now_};
     Pending& p = *pending_;
     std::string error;
@@ -165,13 +215,19 @@ void RecordImport::Add(const ImportedRecord& record) {
         error = AddEntry(p.ceEntries, record, in);
         break;
     }
-    if (!error.empty())
-        error_ = "record " + std::to_string(added_ + 1) + ": " + error;
-    ++added_;
+    return error;
+}
+
+void RecordImport::Refuse(const std::string& error) {
+    if (!error.empty() && faultCount_++ < kKeptFaults)
+        faults_.push_back("record " + std::to_string(added_) + ": " + error);
+    // Nothing will be committed, so nothing more needs to be kept.
+    if (faultCount_ > 0)
+        pending_->ClearLists();
 }
 
 void RecordImport::Commit() {
-    if (!error_.empty())
+    if (faultCount_ > 0)
         return;
     Pending& p = *pending_;
     switch (kind_) {
@@ -200,11 +256,10 @@ std::string ImportRecords(RecordLists& lists, RecordKind kind,
                           const std::vector<ImportedRecord>& records, const CharsetCodec& codec,
                           const std::string& today, const std::string& now) {
     RecordImport import(lists, kind, codec, today, now);
-    for (const ImportedRecord& record : records) {
+    for (const ImportedRecord& record : records)
         import.Add(record);
-        if (!import.Error().empty())
-            return import.Error();
-    }
+    if (!import.Faults().empty())
+        return import.Faults().front();
     import.Commit();
     return {};
 }

@@ -48,14 +48,17 @@ struct ImportedRecord {
 // Replaces the kind's list (or, for the timetable, the cells named by
 // weekday and class_no) with the records. Texts are converted from UTF-8
 // into the interface charset; a text the charset cannot hold, a value of the
-// wrong type or an unknown field is an error naming the record, and then
-// nothing in memory changes. `now` is the stamp a new record gets.
+// wrong type or outside its field's range (record_check.h) or an unknown
+// field is an error naming the first such record, and then nothing in memory
+// changes. `now` is the stamp a new record gets.
 std::string ImportRecords(RecordLists& lists, RecordKind kind,
                           const std::vector<ImportedRecord>& records, const CharsetCodec& codec,
                           const std::string& today, const std::string& now);
 
 // The same, one record at a time as the input is read, so that the records are never held
-// twice: each is converted when it is added, and memory changes only at Commit.
+// twice: each is converted and checked when it is added, and memory changes only at Commit.
+// Every record is checked, also after one did not fit, so that all faults of a file can be
+// told at once; the converted records are no longer kept once one did not fit.
 class RecordImport {
 public:
     RecordImport(RecordLists& lists, RecordKind kind, const CharsetCodec& codec, std::string today,
@@ -64,15 +67,29 @@ public:
     RecordImport(const RecordImport&) = delete;
     RecordImport& operator=(const RecordImport&) = delete;
 
-    // Records after the first that does not fit are passed over.
+    // The most faults kept to be told; the others are only counted.
+    static constexpr std::size_t kKeptFaults = 20;
+    // The most records of one import. A record takes some hundreds of bytes in memory (about
+    // 600 for an address), so a file of tiny records would take a hundred times its size;
+    // this many stay near 130 MB.
+    static constexpr std::size_t kMostRecords = 200000;
+
     void Add(const ImportedRecord& record);
-    // The first record's error, naming it; empty while every record fitted.
-    const std::string& Error() const { return error_; }
-    // Puts the records into memory; nothing happens after an error.
+    // The faults of the first records that did not fit, each naming its record ("record 3:
+    // ..."); empty while every record fitted.
+    const std::vector<std::string>& Faults() const { return faults_; }
+    // How many records did not fit, also those whose faults were not kept.
+    std::size_t FaultCount() const { return faultCount_; }
+    // Puts the records into memory; nothing happens after a fault.
     void Commit();
 
 private:
     struct Pending;
+
+    // Converts and checks a record into the pending lists; its error, or an empty text.
+    std::string Converted(const ImportedRecord& record);
+    // Counts an error of the record last added, keeping its text while there are few.
+    void Refuse(const std::string& error);
 
     RecordLists& lists_;
     RecordKind kind_;
@@ -81,7 +98,8 @@ private:
     std::string now_;
     std::unique_ptr<Pending> pending_;
     std::size_t added_ = 0;
-    std::string error_;
+    std::vector<std::string> faults_;
+    std::size_t faultCount_ = 0;
 };
 
 } // namespace zyntra

@@ -9,6 +9,7 @@ struct AddressRules {
     using Forms = FieldValues;
     static constexpr int kThreshold = 4;
     static inline const int kIdColumn = AddressBookStatements().find.PositionOf(kRowIdColumn);
+    static constexpr const char* kTable = kAddressBookFields.table;
     static constexpr const char* kCountStatement = "select count(id) from telephone;";
     static constexpr const char* kMaxStatement = "select max(id) from telephone;";
 

@@ -114,8 +114,12 @@ bool MergeEntries(WriterContext& context, const DictionaryVariant& variant,
     for (const auto& entry : list) {
         const FieldValues values = HeadwordValues(variant.dictId, *entry);
         MergeDecision decision = DecideEntry(context, statements, run, values);
-        if (decision.action == MergeAction::Insert)
-            decision.rowId = ++*lastRowid;
+        if (decision.action == MergeAction::Insert) {
+            std::optional<int> rowid = NextInsertId(context, *lastRowid, "tmp");
+            if (!rowid)
+                continue;
+            decision.rowId = *rowid;
+        }
         run.Claim(decision.rowId);
         if (decision.action == MergeAction::Skip ||
             RunReported(context, statements, EntryStatement(values, decision)))

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "personal/personal_records.h"
+#include "personal/record_limits.h"
+#include "personal/schedule_alarm.h"
 
 #include <algorithm>
 #include <array>
@@ -35,6 +37,10 @@ template <class Record> struct Field {
     // At most one is set; a column with neither has no member of its own in the record.
     int Record::*integer = nullptr;
     std::string Record::*text = nullptr;
+    // What a member may hold: a text at most maxLength characters, an integer low..high.
+    int maxLength = 0;
+    int low = 0;
+    int high = 0;
 
     constexpr FieldType Type() const {
         return form == ColumnForm::Integer ? FieldType::Integer : FieldType::Text;
@@ -43,14 +49,15 @@ template <class Record> struct Field {
 };
 
 template <class Record>
-constexpr Field<Record> IntegerField(const char* name, int column, int Record::*member) {
-    return {name, column, ColumnForm::Integer, member, nullptr};
+constexpr Field<Record> IntegerField(const char* name, int column, int Record::*member, int low,
+                                     int high) {
+    return {name, column, ColumnForm::Integer, member, nullptr, 0, low, high};
 }
 
 template <class Record>
 constexpr Field<Record> TextField(const char* name, int column, ColumnForm form,
-                                  std::string Record::*member) {
-    return {name, column, form, nullptr, member};
+                                  std::string Record::*member, int maxLength) {
+    return {name, column, form, nullptr, member, maxLength};
 }
 
 template <class Record>
@@ -164,53 +171,53 @@ constexpr auto AddressBook() {
     using R = ADDRESSBOOK;
     constexpr ColumnForm kC = ColumnForm::Complemented;
     return std::array{
-        IntegerField("id", 0, &R::id),
-        TextField("name", 1, kC, &R::name),
-        IntegerField("category", 2, &R::category),
-        TextField("email", 3, kC, &R::email),
-        TextField("mobile1", 4, kC, &R::mobile1),
-        TextField("mobile2", 5, kC, &R::mobile2),
-        TextField("home_phone", 6, kC, &R::home_phone),
-        TextField("home_fax", 7, kC, &R::home_fax),
-        TextField("home_address", 8, kC, &R::home_address),
-        TextField("office_name", 9, kC, &R::office_name),
-        TextField("office_title", 10, kC, &R::office_title),
-        TextField("office_phone", 11, kC, &R::office_phone),
-        TextField("office_fax", 12, kC, &R::office_fax),
-        TextField("office_address", 13, kC, &R::office_address),
-        TextField("note", 15, kC, &R::note),
-        TextField("photo_name", 14, kC, &R::photo_name),
-        IntegerField("locked", 16, &R::locked),
-        TextField("stamp_time", 17, ColumnForm::Plain, &R::stamp_time),
+        IntegerField("id", 0, &R::id, 0, kLargestRecordId),
+        TextField("name", 1, kC, &R::name, kAddressLongText),
+        IntegerField("category", 2, &R::category, 0, kAddressCategoryCount - 1),
+        TextField("email", 3, kC, &R::email, kAddressLongText),
+        TextField("mobile1", 4, kC, &R::mobile1, kAddressShortText),
+        TextField("mobile2", 5, kC, &R::mobile2, kAddressShortText),
+        TextField("home_phone", 6, kC, &R::home_phone, kAddressShortText),
+        TextField("home_fax", 7, kC, &R::home_fax, kAddressShortText),
+        TextField("home_address", 8, kC, &R::home_address, kAddressLongText),
+        TextField("office_name", 9, kC, &R::office_name, kAddressLongText),
+        TextField("office_title", 10, kC, &R::office_title, kAddressLongText),
+        TextField("office_phone", 11, kC, &R::office_phone, kAddressShortText),
+        TextField("office_fax", 12, kC, &R::office_fax, kAddressShortText),
+        TextField("office_address", 13, kC, &R::office_address, kAddressLongText),
+        TextField("note", 15, kC, &R::note, kAddressLongText),
+        TextField("photo_name", 14, kC, &R::photo_name, kAddressLongText),
+        IntegerField("locked", 16, &R::locked, 0, 1),
+        TextField("stamp_time", 17, ColumnForm::Plain, &R::stamp_time, kStampLength),
     };
 }
 
 constexpr auto Schedule() {
     using R = SCHEDULE;
     return std::array{
-        IntegerField("id", 0, &R::id),
-        TextField("date", 1, ColumnForm::Plain, &R::date),
-        TextField("start_time", 2, ColumnForm::Plain, &R::start_time),
-        TextField("end_time", 3, ColumnForm::Plain, &R::end_time),
-        TextField("content", 4, ColumnForm::Complemented, &R::content),
-        IntegerField("alarm_BStime", 8, &R::alarm_BStime),
-        IntegerField("locked", 6, &R::locked),
-        IntegerField("alarm", 5, &R::alarm),
-        TextField("stamp_time", 7, ColumnForm::Plain, &R::stamp_time),
+        IntegerField("id", 0, &R::id, 0, kLargestRecordId),
+        TextField("date", 1, ColumnForm::Plain, &R::date, kDateLength),
+        TextField("start_time", 2, ColumnForm::Plain, &R::start_time, kTimeLength),
+        TextField("end_time", 3, ColumnForm::Plain, &R::end_time, kTimeLength),
+        TextField("content", 4, ColumnForm::Complemented, &R::content, kContentLength),
+        IntegerField("alarm_BStime", 8, &R::alarm_BStime, -1, kLatestAlarmMinutes),
+        IntegerField("locked", 6, &R::locked, 0, 1),
+        IntegerField("alarm", 5, &R::alarm, 0, kAlarmChoiceCount - 1),
+        TextField("stamp_time", 7, ColumnForm::Plain, &R::stamp_time, kStampLength),
     };
 }
 
 constexpr auto ToDo() {
     using R = PLANS;
     return std::array{
-        IntegerField("id", 0, &R::id),
-        TextField("date", 1, ColumnForm::Plain, &R::date),
-        TextField("content", 2, ColumnForm::Complemented, &R::content),
-        IntegerField("category", 3, &R::category),
-        IntegerField("priority", 4, &R::priority),
-        IntegerField("status", 5, &R::status),
-        IntegerField("locked", 6, &R::locked),
-        TextField("stamp_time", 7, ColumnForm::Plain, &R::stamp_time),
+        IntegerField("id", 0, &R::id, 0, kLargestRecordId),
+        TextField("date", 1, ColumnForm::Plain, &R::date, kDateLength),
+        TextField("content", 2, ColumnForm::Complemented, &R::content, kContentLength),
+        IntegerField("category", 3, &R::category, 0, kToDoTypeCount - 1),
+        IntegerField("priority", 4, &R::priority, 0, kToDoPriorityCount - 1),
+        IntegerField("status", 5, &R::status, 0, 1),
+        IntegerField("locked", 6, &R::locked, 0, 1),
+        TextField("stamp_time", 7, ColumnForm::Plain, &R::stamp_time, kStampLength),
     };
 }
 
@@ -221,17 +228,17 @@ constexpr auto ClassTable() {
     constexpr ColumnForm kC = ColumnForm::Complemented;
     return std::array{
         ColumnOnly<R>("id", 0, ColumnForm::Integer),
-        IntegerField("weekday", 1, &R::weekday),
-        IntegerField("class_no", 2, &R::class_no),
-        TextField("abbreviation", 3, kC, &R::abbreviation),
-        TextField("course_name", 4, kC, &R::course_name),
-        TextField("teacher", 5, kC, &R::teacher),
-        TextField("place", 6, kC, &R::place),
-        TextField("note", 7, kC, &R::note),
-        IntegerField("color", 8, &R::color),
-        IntegerField("locked", 9, &R::locked),
-        IntegerField("setting", 10, &R::setting),
-        TextField("stamp_time", 11, ColumnForm::Plain, &R::stamp_time),
+        IntegerField("weekday", 1, &R::weekday, 1, kWeekdayCount),
+        IntegerField("class_no", 2, &R::class_no, 1, kClassPeriodCount),
+        TextField("abbreviation", 3, kC, &R::abbreviation, kClassAbbreviationLength),
+        TextField("course_name", 4, kC, &R::course_name, kClassTextLength),
+        TextField("teacher", 5, kC, &R::teacher, kClassTextLength),
+        TextField("place", 6, kC, &R::place, kClassTextLength),
+        TextField("note", 7, kC, &R::note, kClassTextLength),
+        IntegerField("color", 8, &R::color, 0, kClassColourCount - 1),
+        IntegerField("locked", 9, &R::locked, 0, 1),
+        IntegerField("setting", 10, &R::setting, 0, 1),
+        TextField("stamp_time", 11, ColumnForm::Plain, &R::stamp_time, kStampLength),
     };
 }
 
@@ -240,9 +247,9 @@ constexpr auto ClassTable() {
 constexpr auto UserDict() {
     using R = UserDictEntry;
     return std::array{
-        TextField("hw_name", 2, ColumnForm::Utf8, &R::hw_name),
-        TextField("type", 4, ColumnForm::Utf8, &R::type),
-        TextField("exp", 5, ColumnForm::Utf8, &R::exp),
+        TextField("hw_name", 2, ColumnForm::Utf8, &R::hw_name, kHeadwordLength),
+        TextField("type", 4, ColumnForm::Utf8, &R::type, kPartOfSpeechLength),
+        TextField("exp", 5, ColumnForm::Utf8, &R::exp, kExplanationLength),
         ColumnOnly<R>("hw_match", 3, ColumnForm::Utf8),
         ColumnOnly<R>("dict_id", 0, ColumnForm::Integer),
         ColumnOnly<R>("hw_id", 1, ColumnForm::Integer),

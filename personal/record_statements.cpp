@@ -148,8 +148,8 @@ BoundStatement ClassCellUpdateStatement(int id, const FieldValues& values) {
     return UpdateStatement(kClassTableFields, kClassTableFields.table, columns, values, "id", id);
 }
 
-FieldValues HeadwordValues(int dictId, const UserDictEntry& entry) {
-    FieldValues values = WriterValues(kUserDictFields, entry);
+FieldValues HeadwordValues(int dictId, const UserDictEntry& entry, TextsIn texts) {
+    FieldValues values = WriterValues(kUserDictFields, entry, texts);
     values.at(kUserDictFields.IndexOf("dict_id")) = {std::to_string(dictId), false};
     values.at(kUserDictFields.IndexOf("hw_name")) = PlainText(entry.storedHeadword);
     values.at(kUserDictFields.IndexOf("hw_match")) = PlainText(entry.hw_match);

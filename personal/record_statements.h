@@ -15,8 +15,13 @@ namespace zyntra {
 // interface charset to UTF-8 must be open.
 using FieldValues = std::vector<DbText>;
 
+// Where the texts of a record are: in the interface charset, which the open converter turns into
+// UTF-8, or in UTF-8 already, for which no converter is needed.
+enum class TextsIn { InterfaceCharset, Utf8 };
+
 template <class Record>
-FieldValues WriterValues(const RecordFields<Record>& table, const Record& record) {
+FieldValues WriterValues(const RecordFields<Record>& table, const Record& record,
+                         TextsIn texts = TextsIn::InterfaceCharset) {
     FieldValues values(table.fields.size());
     for (std::size_t i = 0; i < table.fields.size(); ++i) {
         const Field<Record>& field = table.fields[i];
@@ -24,6 +29,8 @@ FieldValues WriterValues(const RecordFields<Record>& table, const Record& record
             values[i] = {std::to_string(record.*field.integer), false};
         else if (field.text != nullptr && field.form == ColumnForm::Plain)
             values[i] = PlainText(record.*field.text);
+        else if (field.text != nullptr && texts == TextsIn::Utf8)
+            values[i] = Utf8WriterText(record.*field.text, field.form == ColumnForm::Complemented);
         else if (field.text != nullptr)
             values[i] = WriterText(record.stored, field.name, record.*field.text,
                                    field.form == ColumnForm::Complemented);
@@ -56,7 +63,8 @@ BoundStatement ClassCellUpdateStatement(int id, const FieldValues& values);
 
 // A user-dictionary entry as its writer stores it: the headword and its key as the database
 // holds them, type and exp converted, and the dictionary's id.
-FieldValues HeadwordValues(int dictId, const UserDictEntry& entry);
+FieldValues HeadwordValues(int dictId, const UserDictEntry& entry,
+                           TextsIn texts = TextsIn::InterfaceCharset);
 
 // The rebuild merges entries into the work table tmp, which has the columns of headword but
 // hw_id and is addressed by rowid. The find statement selects the rowid and then these columns.

@@ -7,6 +7,10 @@ namespace zyntra {
 // the device reads.
 inline constexpr int kAlarmChoiceCount = 4;
 
+// The most minutes before the start that stored minutes may say: up to a day, which covers
+// every choice and what the device itself stores.
+inline constexpr int kLatestAlarmMinutes = 24 * 60;
+
 // The minutes of a choice; a choice outside 0..3 rings never.
 constexpr int AlarmMinutes(int choice) {
     constexpr int minutes[kAlarmChoiceCount] = {-1, 0, 30, 60};

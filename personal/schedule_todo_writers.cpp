@@ -9,6 +9,7 @@ struct ScheduleRules {
     using Forms = FieldValues;
     static constexpr int kThreshold = 4;
     static inline const int kIdColumn = ScheduleStatements().find.PositionOf(kRowIdColumn);
+    static constexpr const char* kTable = kScheduleFields.table;
     static constexpr const char* kCountStatement = "select count(id) from schedule;";
     static constexpr const char* kMaxStatement = "select max(id) from schedule;";
 
@@ -42,6 +43,7 @@ struct ToDoRules {
     using Forms = FieldValues;
     static constexpr int kThreshold = 3;
     static inline const int kIdColumn = ToDoStatements().find.PositionOf(kRowIdColumn);
+    static constexpr const char* kTable = kToDoFields.table;
     static constexpr const char* kCountStatement = "select count(id) from todolist;";
     static constexpr const char* kMaxStatement = "select max(id) from todolist;";
 

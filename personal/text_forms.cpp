@@ -86,6 +86,15 @@ DbText WriterText(const StoredForm& stored, std::string_view column, const std::
     return {std::string(utf8, length), false};
 }
 
+DbText Utf8WriterText(const std::string& utf8, bool complement) {
+    if (utf8.empty())
+        return {};
+    std::string form = utf8;
+    if (complement)
+        complement_copy(utf8.data(), utf8.size(), form.data());
+    return {std::move(form), false};
+}
+
 DbText PlainText(const std::string& text) {
     return {text, text.empty()};
 }

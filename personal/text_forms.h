@@ -49,6 +49,10 @@ struct DbText {
 DbText WriterText(const StoredForm& stored, std::string_view column, const std::string& text,
                   bool complement);
 
+// A text already in UTF-8 as a writer puts it into a statement: complemented for the personal
+// tables. No converter is needed.
+DbText Utf8WriterText(const std::string& utf8, bool complement);
+
 // A plain ASCII column (dates, times): written as it is.
 DbText PlainText(const std::string& text);
 

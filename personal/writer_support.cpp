@@ -2,6 +2,8 @@
 
 #include "kit/message_box.h"
 
+#include <limits>
+
 namespace zyntra {
 
 bool RunReported(WriterContext& context, DbStatements& statements,
@@ -34,6 +36,15 @@ std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
     if (!count || *count == 0)
         return count;
     return CountOf(db, maxStatement);
+}
+
+std::optional<int> NextInsertId(WriterContext& context, int& last, std::string_view table) {
+    if (last < std::numeric_limits<int>::max())
+        return ++last;
+    ++context.failedStatements;
+    context.messages.Show("* No row id is left for an insert into " + std::string(table) +
+                          " after " + std::to_string(last) + ".\n");
+    return std::nullopt;
 }
 
 } // namespace zyntra

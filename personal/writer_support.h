@@ -28,6 +28,11 @@ void UseScratchJournal(sqlite3* db);
 std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
                              std::string_view maxStatement);
 
+// The id of the next insert after `last`, which it then is. After the largest int there is
+// none: the insert is refused, shown as a failed statement of the table and counted, and
+// `last` stays.
+std::optional<int> NextInsertId(WriterContext& context, int& last, std::string_view table);
+
 // Runs a writer's find statement and decides for one record. Rules supplies the threshold,
 // the compared fields and the column holding the row's id.
 template <class Rules>
@@ -62,8 +67,12 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
         }
         typename Rules::Forms forms = Rules::MakeForms(*record);
         MergeDecision decision = FindAndDecide<Rules>(context, statements, run, *record, forms);
-        if (decision.action == MergeAction::Insert)
-            decision.rowId = ++*nextId;
+        if (decision.action == MergeAction::Insert) {
+            std::optional<int> id = NextInsertId(context, *nextId, Rules::kTable);
+            if (!id)
+                continue;
+            decision.rowId = *id;
+        }
         run.Claim(decision.rowId);
         if (decision.action == MergeAction::Skip) {
             Tally(context.counts, decision.outcome);

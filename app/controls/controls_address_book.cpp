@@ -1,5 +1,6 @@
 #include "app/controls/layout_helpers.h"
 #include "app/controls/main_window_areas.h"
+#include "personal/record_limits.h"
 
 #include <array>
 #include <cstddef>
@@ -16,32 +17,30 @@ struct AddressField {
 };
 
 constexpr std::array<AddressField, 8> kPersonalFields{{
-    {"lblAddrName", "edtName", 100, "SC_ADDR_COL2"},
+    {"lblAddrName", "edtName", kAddressLongText, "SC_ADDR_COL2"},
     {"lblAddrCategory", "cbCategory", 0, "SC_ADDR_COL3"},
-    {"lblAddrHEmail", "edtEmail", 100, "SC_ADDR_COL4"},
-    {"lblAddrMobile1", "edtMobile1", 50, "SC_ADDR_COL5"},
-    {"lblAddrMobile2", "edtMobile2", 50, "SC_ADDR_COL6"},
-    {"lblAddrHPhone", "edtHPhone", 50, "SC_ADDR_COL7"},
-    {"lblAddrHFax", "edtHFax", 50, "SC_ADDR_COL8"},
-    {"lblAddrHAddress", "edtHAddress", 100, "SC_ADDR_COL9"},
+    {"lblAddrHEmail", "edtEmail", kAddressLongText, "SC_ADDR_COL4"},
+    {"lblAddrMobile1", "edtMobile1", kAddressShortText, "SC_ADDR_COL5"},
+    {"lblAddrMobile2", "edtMobile2", kAddressShortText, "SC_ADDR_COL6"},
+    {"lblAddrHPhone", "edtHPhone", kAddressShortText, "SC_ADDR_COL7"},
+    {"lblAddrHFax", "edtHFax", kAddressShortText, "SC_ADDR_COL8"},
+    {"lblAddrHAddress", "edtHAddress", kAddressLongText, "SC_ADDR_COL9"},
 }};
 
 constexpr std::array<AddressField, 5> kBusinessFields{{
-    {"lblAddrOffice", "edtOffice", 100, "SC_ADDR_COL10"},
-    {"lblAddrTitle", "edtTitle", 100, "SC_ADDR_COL11"},
-    {"lblAddrOPhone", "edtOPhone", 50, "SC_ADDR_COL12"},
-    {"lblAddrOFax", "edtOFax", 50, "SC_ADDR_COL13"},
-    {"lblAddrOAddress", "edtOAddress", 100, "SC_ADDR_COL14"},
+    {"lblAddrOffice", "edtOffice", kAddressLongText, "SC_ADDR_COL10"},
+    {"lblAddrTitle", "edtTitle", kAddressLongText, "SC_ADDR_COL11"},
+    {"lblAddrOPhone", "edtOPhone", kAddressShortText, "SC_ADDR_COL12"},
+    {"lblAddrOFax", "edtOFax", kAddressShortText, "SC_ADDR_COL13"},
+    {"lblAddrOAddress", "edtOAddress", kAddressLongText, "SC_ADDR_COL14"},
 }};
-
-constexpr int kCategoryCount = 6;
 
 template <std::size_t N>
 void CreateFields(ControlSet& controls, TabSheet& page, const std::array<AddressField, N>& fields) {
     for (const AddressField& entry : fields) {
         AddLabel(controls, entry.label, page);
         if (entry.maxLength == 0) {
-            AddSelector(controls, entry.field, page, kCategoryCount, entry.hint);
+            AddSelector(controls, entry.field, page, kAddressCategoryCount, entry.hint);
         } else {
             AddEdit(controls, entry.field, page, entry.maxLength, entry.hint);
         }

@@ -1,5 +1,6 @@
 #include "app/controls/layout_helpers.h"
 #include "app/controls/main_window_areas.h"
+#include "personal/record_limits.h"
 
 namespace zyntra::layout {
 namespace {
@@ -49,14 +50,15 @@ void CreateClassTableControls(ControlSet& controls, TabSheet& page) {
     AddClassField(controls, page, "lblClassWeekday", "edtClassWeekDay", 6).SetReadOnly(true);
     AddClassField(controls, page, "lblClassNo", "edtClassNo", 8).SetReadOnly(true);
     CreatePeriodTimes(controls, page);
-    AddClassField(controls, page, "lblClassAbbreviation", "edtClassAbbreviation", 6,
-                  "RC_LBL_CLASS_ABBREVIATION_HINT");
-    AddClassField(controls, page, "lblClassName", "edtClassName", 20, "RC_LBL_CLASS_NAME_HINT");
-    AddClassField(controls, page, "lblClassTeacher", "edtClassTeacher", 20,
+    AddClassField(controls, page, "lblClassAbbreviation", "edtClassAbbreviation",
+                  kClassAbbreviationLength, "RC_LBL_CLASS_ABBREVIATION_HINT");
+    AddClassField(controls, page, "lblClassName", "edtClassName", kClassTextLength,
+                  "RC_LBL_CLASS_NAME_HINT");
+    AddClassField(controls, page, "lblClassTeacher", "edtClassTeacher", kClassTextLength,
                   "RC_LBL_CLASS_TEACHER_HINT");
 
     AddLabel(controls, "lblClassNote", page).SetHint("RC_LBL_CLASS_NOTE_HINT");
-    AddMemo(controls, "reClassNote", page, 20, "RC_LBL_CLASS_NOTE_HINT");
+    AddMemo(controls, "reClassNote", page, kClassTextLength, "RC_LBL_CLASS_NOTE_HINT");
 }
 
 } // namespace zyntra::layout

@@ -1,10 +1,11 @@
 #include "app/controls/layout_helpers.h"
 #include "app/controls/main_window_areas.h"
+#include "personal/record_limits.h"
+#include "personal/schedule_alarm.h"
 
 namespace zyntra::layout {
 namespace {
 
-constexpr int kAlarmChoices = 4;
 // The content column takes what the fixed columns and the scroll bar leave of the list.
 constexpr int kFixedColumnsWidth = 80 + 100 + 121 + 121;
 constexpr int kScrollBarAllowance = 24;
@@ -22,7 +23,7 @@ void CreateTimeRow(ControlSet& controls, TabSheet& page) {
 
 void CreateAlarmRow(ControlSet& controls, TabSheet& page) {
     AddLabel(controls, "lblScheAlarm", page);
-    AddSelector(controls, "cbScheAlarm", page, kAlarmChoices, "RC_CB_ALARM_HINT");
+    AddSelector(controls, "cbScheAlarm", page, kAlarmChoiceCount, "RC_CB_ALARM_HINT");
     // Never shown: it only carries the lock flag of the selected appointment.
     AddCheckBox(controls, "cbScheLock", page, "RC_CB_LOCK_HINT").SetVisible(false);
 }
@@ -42,7 +43,7 @@ void CreateScheduleControls(ControlSet& controls, TabSheet& page) {
     CreateTimeRow(controls, page);
     CreateAlarmRow(controls, page);
     AddLabel(controls, "lblScheContent", page);
-    AddMemo(controls, "reScheContent", page, 100, "RC_RE_SCHE_CONTENT_HINT");
+    AddMemo(controls, "reScheContent", page, kContentLength, "RC_RE_SCHE_CONTENT_HINT");
 }
 
 } // namespace zyntra::layout

@@ -1,5 +1,6 @@
 #include "app/controls/layout_helpers.h"
 #include "app/controls/main_window_areas.h"
+#include "personal/record_limits.h"
 
 #include <array>
 #include <cstddef>
@@ -16,13 +17,13 @@ struct Choice {
     const char* caption;
 };
 
-constexpr std::array<Choice, 3> kTypes{{
+constexpr std::array<Choice, kToDoTypeCount> kTypes{{
     {"rbToDoType1", "RC_RB_TODO_TYPE1_HINT", "Business"},
     {"rbToDoType2", "RC_RB_TODO_TYPE2_HINT", "Personal"},
     {"rbToDoType3", "RC_RB_TODO_TYPE3_HINT", "Others"},
 }};
 
-constexpr std::array<Choice, 4> kPriorities{{
+constexpr std::array<Choice, kToDoPriorityCount> kPriorities{{
     {"rbToDoPriority1", "RC_RB_TODO_PRIORITY1_HINT", "None"},
     {"rbToDoPriority2", "RC_RB_TODO_PRIORITY2_HINT", "High"},
     {"rbToDoPriority3", "RC_RB_TODO_PRIORITY3_HINT", "Medium"},
@@ -68,7 +69,7 @@ void CreateToDoControls(ControlSet& controls, TabSheet& page) {
     CreateChoiceGroup(controls, page, "lblToDoType", "rgToDoType", kTypes);
     CreateChoiceGroup(controls, page, "lblToDoPriority", "rgToDoPriority", kPriorities);
     AddLabel(controls, "lblToDoContent", page);
-    AddMemo(controls, "reToDoContent", page, 100, "RC_RE_TODO_CONTENT_HINT");
+    AddMemo(controls, "reToDoContent", page, kContentLength, "RC_RE_TODO_CONTENT_HINT");
 }
 
 } // namespace zyntra::layout

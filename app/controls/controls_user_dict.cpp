@@ -1,5 +1,6 @@
 #include "app/controls/layout_helpers.h"
 #include "app/controls/main_window_areas.h"
+#include "personal/record_limits.h"
 
 namespace zyntra::layout {
 namespace {
@@ -19,11 +20,12 @@ void CreateDictionarySwitch(ControlSet& controls, CoolBar& bar) {
 
 void CreateEntryFields(ControlSet& controls, TabSheet& page) {
     AddLabel(controls, "lblUserHeadword", page).SetHint("RC_LBL_USER_HEADWORD_HINT");
-    AddEdit(controls, "edtUserHeadword", page, 100, "RC_LBL_USER_HEADWORD_HINT");
+    AddEdit(controls, "edtUserHeadword", page, kHeadwordLength, "RC_LBL_USER_HEADWORD_HINT");
     AddLabel(controls, "lblUserPartOfSpeech", page).SetHint("RC_LBL_USER_PART_OF_SPEECH_HINT");
-    AddEdit(controls, "edtUserPartOfSpeech", page, 70, "RC_LBL_USER_PART_OF_SPEECH_HINT");
+    AddEdit(controls, "edtUserPartOfSpeech", page, kPartOfSpeechLength,
+            "RC_LBL_USER_PART_OF_SPEECH_HINT");
     AddLabel(controls, "lblUserContent", page).SetHint("RC_LBL_USER_CONTENT_HINT");
-    AddMemo(controls, "reUserContent", page, 1000, "RC_LBL_USER_CONTENT_HINT");
+    AddMemo(controls, "reUserContent", page, kExplanationLength, "RC_LBL_USER_CONTENT_HINT");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "personal/class_table.h"
+#include "personal/record_limits.h"
+#include "personal/schedule_alarm.h"
 
 #include <array>
 #include <cstddef>
@@ -13,9 +15,9 @@ namespace zyntra {
 inline constexpr std::size_t kTextSlotSize = 50;
 
 struct TextTables {
-    std::array<std::string, 6> categoryNames; // address-book categories 0..5
+    std::array<std::string, kAddressCategoryCount> categoryNames;
     std::array<std::string, kWeekdayCount> weekdayNames;
-    std::array<std::string, 4> alarmChoices;
+    std::array<std::string, kAlarmChoiceCount> alarmChoices;
 };
 
 } // namespace zyntra

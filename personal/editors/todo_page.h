@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personal/editors/list_editor.h"
+#include "personal/record_limits.h"
 
 #include <array>
 
@@ -30,8 +31,8 @@ public:
     void tbToDoDeleteClick() { DeleteClick(); }
     void tbToDoAuthorityClick() { AuthorityClick(); }
 
-    static constexpr int kTypeCount = 3;
-    static constexpr int kPriorityCount = 4;
+    static constexpr int kTypeCount = kToDoTypeCount;
+    static constexpr int kPriorityCount = kToDoPriorityCount;
 
 private:
     void ShowRecord(const PLANS& record, bool masked) override;

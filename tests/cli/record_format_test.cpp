@@ -75,6 +75,32 @@ TEST(RecordFormatCsv, RowsArriveAsRecordsAndEmptyCellsAreLeftOut) {
     EXPECT_EQ(records[1].values, (Values{{"name", "Bob"}, {"note", "hi"}}));
 }
 
+TEST(RecordFormatCsv, TheFirstFaultIsReportedAndTextThatIsNoCsvComesFirst) {
+    struct Case {
+        const char* text;
+        const char* error;
+        std::size_t handedOver;
+    };
+    for (const Case& c : {
+             Case{"name,category\r\nAnn,1\r\nBob,x\r\nCy\r\n",
+                  "record 2: field \"category\" must be an integer", 1},
+             Case{"name,category\r\nAnn,1\r\nBob\r\nCy,x\r\n",
+                  "record 2: has 1 columns, the header 2", 1},
+             Case{"name,nick\r\nAnn,A\r\n", "unknown column \"nick\"", 0},
+             Case{"name,category\r\nBob,x\r\n\"open",
+                  "the input is not valid CSV: line 3: a quoted field is not closed", 0},
+             Case{"", "the CSV input has no header row", 0},
+         }) {
+        SCOPED_TRACE(c.text);
+        std::istringstream in(c.text);
+        std::size_t handedOver = 0;
+        EXPECT_EQ(ReadRecords(in, RecordFormat::Csv, FieldsOf(RecordKind::AddressBook),
+                              [&](ImportedRecord&&) { ++handedOver; }),
+                  c.error);
+        EXPECT_EQ(handedOver, c.handedOver);
+    }
+}
+
 // The output of a writer given these rows, read back from a memory stream.
 std::string Written(RecordFormat format, const std::vector<FieldInfo>& fields,
                     const std::vector<std::vector<FieldValue>>& rows) {

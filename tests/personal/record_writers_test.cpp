@@ -287,5 +287,32 @@ TEST_F(RecordWritersTest, NoTextChangesWhatAStatementDoesAndOverlongOnesFailClea
     EXPECT_EQ(rows[0].id, 2);
 }
 
+// A table whose largest id is the largest int has no id left for an insert: the insert is
+// refused as a failed statement instead of wrapping round to a negative id, and the records
+// that need no new id are still written.
+TEST_F(RecordWritersTest, NoInsertGoesPastTheLargestId) {
+    std::string image = NewImage();
+    test::InsertToDo(image, {.id = 2147483647, .date = "2024/01/02", .content = "Last"});
+    test::InsertToDo(image, {.id = 7, .date = "2024/01/02", .content = "Pay rent", .priority = 1});
+    RecordList<PLANS> tasks;
+    Append(tasks, PLANS{0, "2024/01/03", "New task"});
+    Append(tasks, PLANS{0, "2024/01/02", "Pay rent", 0, 2});
+    {
+        test::WriterSession session(image, messages_, 0);
+        WriteToDo(session.Context(), tasks);
+        EXPECT_EQ(session.Context().failedStatements, 1);
+        EXPECT_EQ(session.Context().counts, (KindCounts{.updated = 1}));
+    }
+    ASSERT_EQ(messages_.Shown().size(), 1u);
+    EXPECT_NE(messages_.Shown()[0].text.find("todolist after 2147483647"), std::string::npos)
+        << messages_.Shown()[0].text;
+    auto rows = ReadToDos(image);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].id, 7);
+    EXPECT_EQ(rows[0].priority, 2);
+    EXPECT_EQ(rows[1].id, 2147483647);
+    EXPECT_EQ(rows[1].content, "Last");
+}
+
 } // namespace
 } // namespace zyntra

@@ -37,8 +37,9 @@ std::string Assign(R& record, const ImportedRecord& imported, const FieldList<R>
                    const CharsetCodec& codec) {
     std::string errors;
     for (const auto& [name, value] : imported.values) {
-        auto found = std::find_if(fields.begin(), fields.end(),
-                                  [&](const Field<R>& field) { return name == field.name; });
+        auto found =
+            std::find_if(fields.begin(), fields.end(),
+                         [&name = name](const Field<R>& field) { return name == field.name; });
         std::string error = found == fields.end() ? "unknown field \"" + name + "\""
                                                   : AssignOne<R>(record, *found, value, codec);
         if (!error.empty())

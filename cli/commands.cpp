@@ -54,6 +54,8 @@ const std::vector<Command>& Commands() {
          nullptr,
          RunBackup},
         {"restore", "", "write the backup to the device", {}, 0, 0, true, nullptr, RunRestore},
+        SnapshotsCommand(),
+        RestoreSnapshotCommand(),
         {"ls",
          "CATEGORY [--side device|computer] [--folder DIR] [--storage internal|card]",
          "list the content files of one category as JSON",

@@ -53,6 +53,10 @@ int RunLs(CliApp& app, const CommandArgs& args);
 Command CopyCommand();
 Command DeleteCommand();
 
+// The snapshots taken before each synchronisation (cli/command_snapshots.cpp).
+Command SnapshotsCommand();
+Command RestoreSnapshotCommand();
+
 // The help text listing every command.
 std::string UsageText();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "personal/device_snapshots.h"
 #include "personal/personal_records.h"
 #include "personal/read_only_note.h"
 #include "personal/record_kind.h"
@@ -82,6 +83,10 @@ public:
     // (memory wins) and reloads everything from them. Without a backup file it does nothing
     // and restoredAnything is false.
     RunReport Restore();
+    // Writes a snapshot of the current device back to it as one set, the sync marker around
+    // it, and reloads everything from the device. `result` says why nothing was written; a
+    // snapshot of another device is never written.
+    RunReport UndoSync(const std::string& snapshotId, SnapshotRestore& result);
 
 private:
     // Marks a run for its lifetime.

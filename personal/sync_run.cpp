@@ -194,4 +194,25 @@ RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
     return report;
 }
 
+RunReport PersonalEngine::UndoSync(const std::string& snapshotId, SnapshotRestore& result) {
+    const std::string root = device_.InternalRoot();
+    result = SnapshotRestore::Unknown;
+    if (Running() || root.empty())
+        return Refused();
+    RunScope run(runDepth_);
+    RunReport report;
+    device_.WriteSyncMarker();
+    result = RestoreSnapshot(snapshotId, root, device_.Ident());
+    if (result != SnapshotRestore::Done) {
+        report.copiesSucceeded = false;
+        report.failedFiles.push_back({"snapshots/" + snapshotId, result == SnapshotRestore::CopyFailed
+                                                                     ? FileFailure::NotReplaced
+                                                                     : FileFailure::Missing});
+    } else {
+        LoadInto(RunTarget::Device, DataSelection::All(), report);
+    }
+    device_.DeleteSyncMarkers();
+    return report;
+}
+
 } // namespace zyntra

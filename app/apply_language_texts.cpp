@@ -102,7 +102,8 @@ void ApplySyncPageTexts(ControlSet& c) {
                  {"rbSync3", "RC_RG_SYNC_RADIO3"},
                  {"gbDataSync", "RC_RG_DATASYNC_TITLE"},
                  {"sbBackup", "RC_BTN_DATABACKUP"},
-                 {"sbRestore", "RC_BTN_DATARESTORE"}});
+                 {"sbRestore", "RC_BTN_DATARESTORE"},
+                 {"sbUndoSync", "RC_BTN_UNDOSYNC"}});
 }
 
 void ApplyAddressBookTexts(ControlSet& c, TextTables& tables) {

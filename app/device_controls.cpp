@@ -12,7 +12,9 @@ constexpr const char* kSwitchedControls[] = {
     // computer-side browser
     "btnCompCut", "btnCompCopy", "btnCompPaste", "btnCompDownload",
     // synchronisation
-    "clbSyncData", "rgSync", "rbSync1", "rbSync2", "rbSync3", "sbSync"};
+    "clbSyncData", "rgSync", "rbSync1", "rbSync2", "rbSync3", "sbSync",
+    // a snapshot is written back to the device it was taken of
+    "sbUndoSync"};
 
 constexpr const char* kSwitchedMenus[] = {"pmDictMenu", "pmCompMenu"};
 

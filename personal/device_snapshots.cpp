@@ -132,6 +132,13 @@ std::vector<Snapshot> ListSnapshots() {
     return snapshots;
 }
 
+std::optional<Snapshot> NewestSnapshotOf(const std::string& ident) {
+    for (Snapshot& snapshot : ListSnapshots())
+        if (snapshot.ident == ident)
+            return std::move(snapshot);
+    return std::nullopt;
+}
+
 SnapshotRestore RestoreSnapshot(const std::string& id, const std::string& internalRoot,
                                 const std::string& ident) {
     // An id names a folder of the snapshots and nothing else.

@@ -37,6 +37,8 @@ std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std:
 
 // Every snapshot, newest first; a folder that is not a whole snapshot is passed over.
 std::vector<Snapshot> ListSnapshots();
+// The newest snapshot of the device with this ident: the state before its last synchronisation.
+std::optional<Snapshot> NewestSnapshotOf(const std::string& ident);
 
 enum class SnapshotRestore {
     Done,

@@ -30,6 +30,7 @@ void CreateBackupGroup(ControlSet& controls, TabSheet& page) {
     auto& group = AddPlaced<GroupBox>(controls, "gbDataSync", page);
     AddPlaced<SpeedButton>(controls, "sbBackup", group).SetHint("RC_SB_BACKUP_HINT");
     AddPlaced<SpeedButton>(controls, "sbRestore", group).SetHint("RC_SB_RESTORE_HINT");
+    AddPlaced<SpeedButton>(controls, "sbUndoSync", group).SetHint("RC_SB_UNDOSYNC_HINT");
 }
 
 } // namespace

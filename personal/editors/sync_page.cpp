@@ -15,6 +15,7 @@ SyncPageControls SyncPageControls::From(const ControlSet& controls) {
             controls.Get<SpeedButton>("sbSync"),
             controls.Get<SpeedButton>("sbBackup"),
             controls.Get<SpeedButton>("sbRestore"),
+            controls.Get<SpeedButton>("sbUndoSync"),
             controls.Get<PageControl>("pgcDataSet"),
             controls.Get<Control>("tabSyncSet"),
             {&controls.Get<ToolButton>("tbAddrSync"), &controls.Get<ToolButton>("tbScheSync"),
@@ -55,6 +56,7 @@ void SyncPage::AttachHandlers() {
     controls_.sbSync.OnClick = [this] { sbSyncClick(); };
     controls_.sbBackup.OnClick = [this] { sbBackupClick(); };
     controls_.sbRestore.OnClick = [this] { sbRestoreClick(); };
+    controls_.sbUndoSync.OnClick = [this] { sbUndoSyncClick(); };
     for (ToolButton* button : controls_.pageSyncButtons)
         button->OnClick = [this] { ShowSyncPage(); };
 }
@@ -119,6 +121,29 @@ void SyncPage::sbRestoreClick() {
     }
     if (lastReport_.restoredAnything)
         ui_.messages.Show(LangText("SM_ImportOK"));
+}
+
+void SyncPage::sbUndoSyncClick() {
+    if (Running() || !engine_.DeviceConnected())
+        return;
+    const std::optional<Snapshot> last = NewestSnapshotOf(devices_.CurrentDevice().ident());
+    if (!last) {
+        ui_.messages.Show(LangText("SM_NoSnapshot"));
+        return;
+    }
+    if (!ui_.question.AskCaptioned(kEditorDialogCaption,
+                                   LangText("SM_UndoSyncAsk") + "\n" + last->time))
+        return;
+    if (devices_.CurrentDevice().Locked() && !devices_.CheckDevicePassword(0))
+        return;
+    {
+        HandlerScope scope(*this);
+        WaitCursorScope wait(ui_.waitCursor);
+        SnapshotRestore result = SnapshotRestore::Unknown;
+        lastReport_ = engine_.UndoSync(last->id, result);
+        ListsReloaded();
+    }
+    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_UndoSyncOK" : "SM_UndoSyncNG"));
 }
 
 bool SyncPage::OfferBackupOnClose() {

@@ -26,6 +26,7 @@ struct SyncPageControls {
     SpeedButton& sbSync;
     SpeedButton& sbBackup;
     SpeedButton& sbRestore;
+    SpeedButton& sbUndoSync;
     PageControl& pgcDataSet;
     Control& tabSyncSet;                        // holds every control that starts a load or a run
     std::array<ToolButton*, 5> pageSyncButtons; // tbAddrSync .. tbUserSync
@@ -46,7 +47,8 @@ public:
     void SetStatusRecordCountSink(std::function<void(int)> sink);
     // Told after every run that loaded the lists again.
     void SetListsReloadedSink(std::function<void()> sink);
-    // Attaches the handlers below to sbSync, sbBackup, sbRestore and the five page Sync buttons.
+    // Attaches the handlers below to sbSync, sbBackup, sbRestore, sbUndoSync and the five page
+    // Sync buttons.
     void AttachHandlers();
 
     // The kinds checked in clbSyncData.
@@ -61,6 +63,8 @@ public:
     void sbSyncClick();
     void sbBackupClick();
     void sbRestoreClick();
+    // Writes the newest snapshot of the current device back to it, after asking.
+    void sbUndoSyncClick();
     void tbAddrSyncClick() { ShowSyncPage(); }
     void tbScheSyncClick() { ShowSyncPage(); }
     void tbToDoSyncClick() { ShowSyncPage(); }

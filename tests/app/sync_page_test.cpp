@@ -247,5 +247,35 @@ TEST_F(SyncPageTest, WhileARunLetsEventsThroughThePageIsOffAndNoOtherRunStarts) 
     EXPECT_TRUE(Lists().AddrList.empty());
 }
 
+// Undo Last Sync writes back what the device held before the last sync, after asking, and
+// only the device's own snapshot.
+TEST_F(SyncPageTest, UndoLastSyncPutsTheDeviceBackAfterAsking) {
+    Start();
+    test::InsertAddress(DevicePath(1), {1, "Ann", 0, "device@example.org"});
+    Get<SpeedButton>("sbUndoSync").Click();
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_NoSnapshot")}));
+    harness_.ui.messages.Clear();
+
+    const std::string before = ReadFile(DevicePath(1));
+    AddAddress("Bob", "bob@example.org");
+    Get<SpeedButton>("sbSync").Click();
+    ASSERT_NE(ReadFile(DevicePath(1)), before);
+
+    // Cancelled: nothing happens.
+    harness_.ui.messages.Clear();
+    harness_.ui.question.QueueAnswer(false);
+    Get<SpeedButton>("sbUndoSync").Click();
+    EXPECT_NE(ReadFile(DevicePath(1)), before);
+    EXPECT_TRUE(ShownTexts().empty());
+
+    harness_.ui.question.QueueAnswer(true);
+    Get<SpeedButton>("sbUndoSync").Click();
+    EXPECT_EQ(ReadFile(DevicePath(1)), before);
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_UndoSyncOK")}));
+    ASSERT_EQ(Lists().AddrList.size(), 1u);
+    EXPECT_EQ(Lists().AddrList[0]->name, "Ann");
+    EXPECT_TRUE(harness_.ui.question.Asked().back().text.starts_with(LangText("SM_UndoSyncAsk")));
+}
+
 } // namespace
 } // namespace zyntra

@@ -146,11 +146,15 @@ TEST_F(BackupRestoreTest, ABackupThatCannotBeCopiedSaysSoAndMakesNoPartialSet) {
 // one backup that holds it all.
 TEST_F(BackupRestoreTest, ARecordThatCannotBeWrittenFailsTheBackupAndKeepsThePreviousOne) {
     AddAddress("Ann");
-    ADDRESSBOOK& bob = AddAddress("Bob");
+    AddAddress("Bob");
     ASSERT_TRUE(engine_.Backup().Clean());
     ASSERT_EQ(test::ReadAddresses(BackupPath(1)).size(), 2u);
     const std::map<std::string, std::string> previous = BackupFolder();
 
+    // The backup loaded memory anew: Bob is found again, not through the old record.
+    ASSERT_EQ(Lists().AddrList.size(), 2u);
+    ADDRESSBOOK& bob = *Lists().AddrList[1];
+    ASSERT_EQ(bob.name, "Bob");
     bob.note = std::string(2100, 'n');
     RunReport report = engine_.Backup();
     EXPECT_EQ(report.failedStatements, 1);

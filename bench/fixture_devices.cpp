@@ -99,7 +99,7 @@ void FillPim(const std::string& path, int records) {
                   {{"id", n + 1},
                    {"date", Date(n)},
                    {"content", "Task " + id},
-                   {"category", n % 4},
+                   {"category", n % 3},
                    {"priority", n % 3},
                    {"status", n % 2}});
     }

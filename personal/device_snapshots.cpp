@@ -1,11 +1,11 @@
 #include "personal/device_snapshots.h"
 
 #include "platform/program_folder.h"
+#include "platform/safe_file_name.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,15 +19,8 @@ constexpr const char* kIdentFile = "ident";
 constexpr const char* kTimeFile = "time";
 constexpr const char* kPartSuffix = ".part";
 
-// An ident comes from the device: only letters, digits, '-' and '_' reach a folder name.
-std::string SafeName(const std::string& ident) {
-    std::string name;
-    for (char c : ident.substr(0, 64)) {
-        const bool safe = std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';
-        name += safe ? c : '_';
-    }
-    return name.empty() ? "device" : name;
-}
+// An ident comes from the device: it reaches the folder name made safe, and short.
+constexpr std::size_t kIdentInNameLength = 64;
 
 std::string Stamp(std::time_t now, const char* format) {
     std::tm local{};
@@ -98,7 +91,8 @@ std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std:
                                      std::time_t now) {
     std::error_code error;
     fs::create_directories(SnapshotsFolder(), error);
-    const std::string id = FreeId(SafeName(ident) + "-" + Stamp(now, "%Y%m%d-%H%M%S"));
+    const std::string id =
+        FreeId(SafeFileName(ident, kIdentInNameLength) + "-" + Stamp(now, "%Y%m%d-%H%M%S"));
     // Made under a name that no listing takes, and renamed only when whole.
     const fs::path part = SnapshotsFolder() + id + kPartSuffix;
     fs::remove_all(part, error);

@@ -1,8 +1,8 @@
 #include "platform/single_instance.h"
 
 #include "platform/program_folder.h"
+#include "platform/safe_file_name.h"
 
-#include <cctype>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -26,15 +26,7 @@ std::string LockFolder() {
 }
 
 std::string LockFileName(std::string_view mutexName) {
-    std::string name;
-    for (char c : mutexName.substr(0, kMaxNameLength)) {
-        bool safe = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_';
-        name += safe ? c : '_';
-    }
-    // No hidden file, no "." or "..".
-    if (name.empty() || name.front() == '.')
-        name.insert(name.begin(), '_');
-    return name + ".lock";
+    return SafeFileName(mutexName, kMaxNameLength) + ".lock";
 }
 
 SingleInstance::SingleInstance(std::string_view mutexName)

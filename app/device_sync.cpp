@@ -1,6 +1,7 @@
 #include "app/device_sync.h"
 
 #include "device/device_link.h"
+#include "device/info_file.h"
 
 namespace zyntra {
 
@@ -14,6 +15,13 @@ std::string DeviceSync::Ident() const {
     if (!devices_.LastScanUsable() || devices_.DeviceCount() == 0)
         return {};
     return devices_.CurrentDevice().ident();
+}
+
+std::string DeviceSync::IdentOnMedium() const {
+    const std::string root = InternalRoot();
+    const std::optional<InfoHeaderBytes> header =
+        root.empty() ? std::nullopt : ReadInfoFile(root + kInfoFileName);
+    return header ? ParseInfoHeader(*header).ident : std::string();
 }
 
 void DeviceSync::WriteSyncMarker() {

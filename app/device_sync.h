@@ -14,6 +14,7 @@ public:
 
     std::string InternalRoot() const override;
     std::string Ident() const override;
+    std::string IdentOnMedium() const override;
     void WriteSyncMarker() override;
     void DeleteSyncMarkers() override;
 

@@ -33,6 +33,8 @@ const char* FailureKey(FileFailure failure) {
         return "SM_CliNotReplaced";
     case FileFailure::NotRebuilt:
         return "SM_CliNotRebuilt";
+    case FileFailure::Changed:
+        return "SM_CliChanged";
     }
     return "SM_CliNotOpened";
 }

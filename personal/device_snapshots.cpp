@@ -134,20 +134,27 @@ std::optional<Snapshot> NewestSnapshotOf(const std::string& ident) {
 }
 
 SnapshotRestore RestoreSnapshot(const std::string& id, const std::string& internalRoot,
-                                const std::string& ident) {
+                                const std::function<std::string()>& identOnMedium) {
     // An id names a folder of the snapshots and nothing else.
     if (id.empty() || id.find('/') != std::string::npos || id.front() == '.')
         return SnapshotRestore::Unknown;
     const std::optional<Snapshot> snapshot = ReadSnapshot(SnapshotsFolder() + id);
     if (!snapshot)
         return SnapshotRestore::Unknown;
-    if (snapshot->ident != ident)
+    if (snapshot->ident != identOnMedium())
         return SnapshotRestore::OtherDevice;
     std::vector<DatabaseFileCopy> copies;
     for (const SnapshotFile& file : snapshot->files)
         copies.push_back({SnapshotsFolder() + id + "/" + file.name,
                           DeviceDatabasePath(internalRoot, file.slot)});
-    return CopyDatabaseFiles(copies).empty() ? SnapshotRestore::Done : SnapshotRestore::CopyFailed;
+    bool swapped = false;
+    const bool copied = CopyDatabaseFiles(copies, [&] {
+                            swapped = snapshot->ident != identOnMedium();
+                            return !swapped;
+                        }).empty();
+    return copied    ? SnapshotRestore::Done
+           : swapped ? SnapshotRestore::OtherDevice
+                     : SnapshotRestore::CopyFailed;
 }
 
 } // namespace zyntra

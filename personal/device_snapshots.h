@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,8 +49,10 @@ enum class SnapshotRestore {
 };
 
 // Writes a snapshot's files back onto the device they were taken of, as one set: every file is
-// replaced, or none.
+// replaced, or none. identOnMedium reads the ident the mounted device names now; it is asked
+// before the copies start and again before the first file is replaced, so that a device
+// swapped meanwhile is left alone (OtherDevice).
 SnapshotRestore RestoreSnapshot(const std::string& id, const std::string& internalRoot,
-                                const std::string& ident);
+                                const std::function<std::string()>& identOnMedium);
 
 } // namespace zyntra

@@ -6,8 +6,10 @@
 #include "personal/record_kind.h"
 #include "personal/run_report.h"
 #include "personal/sync_device.h"
+#include "platform/file_identity.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -104,13 +106,28 @@ private:
     RunReport Refused() const;
     void LoadInto(RunTarget from, DataSelection selection, RunReport& report);
     void SaveInto(RunTarget to, DataSelection selection, SyncMode mode, RunReport& report);
+    // A file a run writes through its scratch copy.
+    struct SlotFile {
+        std::string path;
+        std::string shownName;
+        // The device the run started on, which must still be the one mounted when the written
+        // copy replaces the file; empty for the program folder's working copies.
+        std::string deviceIdent;
+    };
+    SlotFile SlotFileOf(RunTarget to, const std::string& root, int slot) const;
     // Each writes its slot's file through a scratch copy. The result is false when the file
     // could not be opened, copied or replaced; a dictionary rebuild that was rolled back leaves
     // its file as it was and answers true.
-    bool WriteSlot1(const std::string& target, const std::string& shownName,
-                    DataSelection selection, SyncMode mode, RunReport& report);
-    bool WriteDictionary(int slot, const std::string& target, const std::string& shownName,
-                         SyncMode mode, RunReport& report);
+    bool WriteSlot1(const SlotFile& target, DataSelection selection, SyncMode mode,
+                    RunReport& report);
+    bool WriteDictionary(int slot, const SlotFile& target, SyncMode mode, RunReport& report);
+    // The written scratch copy replaces the file, provided the device and the file are still
+    // the ones the scratch copy was taken from (read: the file's identity then); otherwise the
+    // file is named as changed and left alone. The scratch copy is removed either way.
+    bool CopyBack(const SlotFile& target, const std::string& scratch,
+                  const std::optional<FileIdentity>& read, RunReport& report) const;
+    bool StillTheFileRead(const SlotFile& target, const std::optional<FileIdentity>& read,
+                          RunReport& report) const;
     void ShowFailedFile(const std::string& message, FailedFile failed, RunReport& report);
     void ShowReadOnlyNote(const std::vector<ReadOnlyEntry>& entries, const std::string& charset);
 

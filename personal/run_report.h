@@ -29,6 +29,7 @@ enum class FileFailure {
     NotCopied,   // copying it (to its scratch copy, working copy or backup) failed
     NotReplaced, // its written copy could not replace it, so it is as it was
     NotRebuilt,  // the dictionary rebuild failed and was rolled back
+    Changed,     // it, or the device holding it, is no longer the one the run read: left alone
 };
 
 // A database file a run could not open, copy, or rebuild.
@@ -73,6 +74,8 @@ struct RunReport {
     bool Succeeded() const { return copiesSucceeded && unwrittenKinds.empty(); }
     // Something was done, it succeeded, and no file, statement or row failed.
     bool Clean() const;
+    // A file was left alone because it, or the device holding it, was no longer the one read.
+    bool DeviceChanged() const;
 };
 
 } // namespace zyntra

@@ -15,6 +15,10 @@ public:
     virtual std::string InternalRoot() const = 0;
     // The current device's ident from its "_info.dat": snapshots are kept and written back by it.
     virtual std::string Ident() const = 0;
+    // The ident the internal memory's "_info.dat" names now, read afresh; empty when it cannot
+    // be read. A run compares it with the ident it started with before it replaces a device
+    // file: another device plugged in at the same mount point must not receive this one's data.
+    virtual std::string IdentOnMedium() const = 0;
 
     // Writes "_sync.dat" on the current device; deletes it from every device in use.
     virtual void WriteSyncMarker() = 0;

@@ -4,6 +4,7 @@
 #include "personal/run_targets.h"
 #include "personal/writer_support.h"
 #include "platform/file_attributes.h"
+#include "platform/file_identity.h"
 #include "storage/database_copy.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
@@ -57,9 +58,44 @@ void CopyBackFailed(const std::string& shownName, RunReport& report) {
 
 } // namespace
 
-bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& shownName,
-                                DataSelection selection, SyncMode mode, RunReport& report) {
+PersonalEngine::SlotFile PersonalEngine::SlotFileOf(RunTarget to, const std::string& root,
+                                                    int slot) const {
+    return {TargetPath(to, root, slot), ShownName(to, slot),
+            to == RunTarget::Device ? device_.Ident() : std::string()};
+}
+
+bool PersonalEngine::StillTheFileRead(const SlotFile& target,
+                                      const std::optional<FileIdentity>& read,
+                                      RunReport& report) const {
+    const bool sameDevice =
+        target.deviceIdent.empty() || device_.IdentOnMedium() == target.deviceIdent;
+    if (sameDevice && FileIdentityOf(target.path) == read)
+        return true;
+    report.copiesSucceeded = false;
+    report.failedFiles.push_back({target.shownName, FileFailure::Changed});
+    return false;
+}
+
+bool PersonalEngine::CopyBack(const SlotFile& target, const std::string& scratch,
+                              const std::optional<FileIdentity>& read, RunReport& report) const {
+    bool changed = false;
+    const bool replaced = CopyDatabaseFile(scratch, target.path, [&] {
+        changed = !StillTheFileRead(target, read, report);
+        return !changed;
+    });
+    if (!replaced && !changed)
+        CopyBackFailed(target.shownName, report);
+    RemoveFile(scratch);
+    return replaced;
+}
+
+bool PersonalEngine::WriteSlot1(const SlotFile& file, DataSelection selection, SyncMode mode,
+                                RunReport& report) {
+    const std::string& target = file.path;
+    const std::string& shownName = file.shownName;
     const std::string scratch = ScratchCopyPath(1);
+    // Taken before the copy: a change while it is being copied is a change too.
+    const std::optional<FileIdentity> read = FileIdentityOf(target);
     ScratchCopy taken = TakeScratchCopy(target, scratch);
     if (taken != ScratchCopy::Taken)
         report.copiesSucceeded = false;
@@ -96,18 +132,22 @@ bool PersonalEngine::WriteSlot1(const std::string& target, const std::string& sh
     if (!committed)
         RunQuietly(db, "ROLLBACK;");
     db_close(db);
-    const bool replaced = committed && CopyDatabaseFile(scratch, target);
-    if (!replaced)
+    if (!committed) {
         CopyBackFailed(shownName, report);
-    RemoveFile(scratch);
-    return replaced;
+        RemoveFile(scratch);
+        return false;
+    }
+    return CopyBack(file, scratch, read, report);
 }
 
-bool PersonalEngine::WriteDictionary(int slot, const std::string& target,
-                                     const std::string& shownName, SyncMode mode,
+bool PersonalEngine::WriteDictionary(int slot, const SlotFile& file, SyncMode mode,
                                      RunReport& report) {
+    const std::string& target = file.path;
+    const std::string& shownName = file.shownName;
     const std::string scratch = ScratchCopyPath(slot);
     // A missing dictionary starts as an empty database; the rebuild gives it its table.
+    // Taken before the copy: a change while it is being copied is a change too.
+    const std::optional<FileIdentity> read = FileIdentityOf(target);
     ScratchCopy taken = TakeScratchCopy(target, scratch);
     sqlite3* db = taken == ScratchCopy::CopyFailed ? nullptr
                   : taken == ScratchCopy::Taken    ? OpenExistingDatabase(scratch)
@@ -133,11 +173,7 @@ bool PersonalEngine::WriteDictionary(int slot, const std::string& target,
         RemoveFile(scratch);
         return true;
     }
-    const bool replaced = CopyDatabaseFile(scratch, target);
-    if (!replaced)
-        CopyBackFailed(shownName, report);
-    RemoveFile(scratch);
-    return replaced;
+    return CopyBack(file, scratch, read, report);
 }
 
 RunReport PersonalEngine::Save(RunTarget to, DataSelection selection, SyncMode mode) {
@@ -163,9 +199,9 @@ void PersonalEngine::SaveInto(RunTarget to, DataSelection selection, SyncMode mo
     }
     // A file that could not be opened, copied or replaced says the medium is in trouble (full,
     // pulled out): the run writes nothing more, and the files after it keep what they hold.
-    bool goOn = WriteSlot1(TargetPath(to, root, 1), ShownName(to, 1), selection, mode, report);
+    bool goOn = WriteSlot1(SlotFileOf(to, root, 1), selection, mode, report);
     for (int slot = 2; goOn && slot <= 3 && selection.Includes(RecordKind::ECUser); ++slot)
-        goOn = WriteDictionary(slot, TargetPath(to, root, slot), ShownName(to, slot), mode, report);
+        goOn = WriteDictionary(slot, SlotFileOf(to, root, slot), mode, report);
     conv_close();
 }
 
@@ -189,7 +225,9 @@ RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
         report.failedFiles.push_back({ShownName(RunTarget::Device, 1), FileFailure::NotCopied});
     }
     SaveInto(RunTarget::Device, selection, mode, report);
-    LoadInto(RunTarget::Device, selection, report);
+    // Another device mounted in its place would be loaded over the records not yet written.
+    if (!report.DeviceChanged())
+        LoadInto(RunTarget::Device, selection, report);
     device_.DeleteSyncMarkers();
     return report;
 }
@@ -202,12 +240,18 @@ RunReport PersonalEngine::UndoSync(const std::string& snapshotId, SnapshotRestor
     RunScope run(runDepth_);
     RunReport report;
     device_.WriteSyncMarker();
-    result = RestoreSnapshot(snapshotId, root, device_.Ident());
+    // The device must be the one discovered, and still be it when its files are replaced.
+    const std::string ident = device_.Ident();
+    result = RestoreSnapshot(snapshotId, root, [&] {
+        const std::string onMedium = device_.IdentOnMedium();
+        return onMedium == ident ? onMedium : std::string();
+    });
     if (result != SnapshotRestore::Done) {
         report.copiesSucceeded = false;
-        report.failedFiles.push_back({"snapshots/" + snapshotId, result == SnapshotRestore::CopyFailed
-                                                                     ? FileFailure::NotReplaced
-                                                                     : FileFailure::Missing});
+        report.failedFiles.push_back(
+            {"snapshots/" + snapshotId, result == SnapshotRestore::CopyFailed
+                                            ? FileFailure::NotReplaced
+                                            : FileFailure::Missing});
     } else {
         LoadInto(RunTarget::Device, DataSelection::All(), report);
     }

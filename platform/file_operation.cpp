@@ -1,6 +1,7 @@
 #include "platform/file_operation.h"
 
 #include "platform/file_copy.h"
+#include "platform/file_identity.h"
 #include "platform/volumes.h"
 
 #include <cerrno>
@@ -91,7 +92,19 @@ private:
         fs::create_directories(folder, error);
         if (!fs::is_directory(folder, error))
             return Refuse(folder, "the target is not a folder");
+        targetFolder_ = FileIdentityOf(folder);
         return true;
+    }
+
+    // Another medium mounted where the target was gives its path another folder: nothing more
+    // goes there. A folder that is gone fails each file on its own, as any write would.
+    bool TargetFolderStillThere() {
+        const std::optional<FileIdentity> now = FileIdentityOf(request_.targetFolder);
+        if (!now || !targetFolder_ ||
+            (now->device == targetFolder_->device && now->inode == targetFolder_->inode))
+            return true;
+        return Refuse(request_.targetFolder, "the target folder is no longer the one chosen: "
+                                             "was the device taken out or changed?");
     }
 
     void Fail(const std::string& path, std::string message) {
@@ -122,6 +135,8 @@ private:
     }
 
     void TransferOne(std::size_t index, const std::string& source) {
+        if (!TargetFolderStillThere())
+            return;
         struct stat from {};
         if (stat(source.c_str(), &from) != 0)
             return Fail(source, std::string("cannot find the file: ") + std::strerror(errno));
@@ -160,6 +175,7 @@ private:
     FileOperationUi& ui_;
     FileOpResult result_;
     std::optional<ClashAnswer> standing_;
+    std::optional<FileIdentity> targetFolder_; // as it was when the operation started
     FileSystemKind fileSystem_ = FileSystemKind::Unrestricted;
 };
 

@@ -62,7 +62,8 @@ public:
     // One file could not be dealt with; Skip goes on with the next.
     virtual ErrorAnswer AskError(const FileOpError& error) = 0;
 
-    // Nothing was done at all: the error says why (no room, no folder).
+    // Nothing was done at all, or nothing more once another medium stood in the target
+    // folder's place: the error says why (no room, no folder, another folder).
     virtual void Refused(const FileOpError& error) { (void)error; }
 
     // After the last file, before the written data is flushed to the medium; StillFinishing is

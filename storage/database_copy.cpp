@@ -170,10 +170,12 @@ void TakeBack(const std::string& target) {
 
 } // namespace
 
-bool CopyDatabaseFile(const std::string& source, const std::string& target) {
+bool CopyDatabaseFile(const std::string& source, const std::string& target,
+                      const ReplaceCheck& mayReplace) {
     if (!StageCopy(source, target))
         return false;
-    if (::rename(TemporaryName(target).c_str(), target.c_str()) != 0) {
+    if ((mayReplace && !mayReplace()) ||
+        ::rename(TemporaryName(target).c_str(), target.c_str()) != 0) {
         ::unlink(TemporaryName(target).c_str());
         return false;
     }
@@ -181,10 +183,14 @@ bool CopyDatabaseFile(const std::string& source, const std::string& target) {
     return true;
 }
 
-std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& copies) {
+std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& copies,
+                                           const ReplaceCheck& mayReplace) {
     std::vector<std::size_t> failed;
     for (std::size_t i = 0; i < copies.size(); ++i)
         if (!StageCopy(copies[i].source, copies[i].target))
+            failed.push_back(i);
+    if (failed.empty() && mayReplace && !mayReplace())
+        for (std::size_t i = 0; i < copies.size(); ++i)
             failed.push_back(i);
     std::size_t placed = 0;
     while (failed.empty() && placed < copies.size()) {

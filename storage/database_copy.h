@@ -16,7 +16,13 @@ namespace zyntra {
 // The source must be a regular file and is never reached through a link in its
 // last component; a link or other file standing under the target's name is
 // replaced, never written through.
-bool CopyDatabaseFile(const std::string& source, const std::string& target);
+//
+// mayReplace, when given, is asked once the copy is complete and just before the target is
+// replaced: false (the target or its medium is no longer the one the caller read) makes the
+// copy fail with the target untouched.
+using ReplaceCheck = std::function<bool()>;
+bool CopyDatabaseFile(const std::string& source, const std::string& target,
+                      const ReplaceCheck& mayReplace = {});
 
 struct DatabaseFileCopy {
     std::string source;
@@ -26,8 +32,10 @@ struct DatabaseFileCopy {
 // Copies several files as one set, each the way CopyDatabaseFile does: every copy is complete
 // and flushed under its temporary name before any target is replaced, and a target that cannot
 // be replaced puts back those replaced before it. The result is the indexes of the copies that
-// failed; when it is not empty, every target is as it was.
-std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& copies);
+// failed; when it is not empty, every target is as it was. mayReplace is asked once, before the
+// first target is replaced; false fails every copy.
+std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& copies,
+                                           const ReplaceCheck& mayReplace = {});
 
 // Test seam: consulted after the data reached the temporary file and before
 // it replaces the target; returning false makes the copy fail at that point.

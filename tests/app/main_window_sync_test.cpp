@@ -1,12 +1,13 @@
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/personal_engine.h"
+#include "storage/database_copy.h"
 #include "storage/database_files.h"
 #include "tests/support/device_fixture.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/personal_db_fixture.h"
-#include "texts/lang_text.h"
 #include "tests/support/ui_doubles.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -77,6 +78,26 @@ TEST_F(MainWindowSyncTest, TheCardAloneLeavesSyncOffWhileBackupStaysAvailable) {
     EXPECT_TRUE(Get<Control>("sbBackup").Enabled());
     EXPECT_TRUE(Get<Control>("sbRestore").Enabled());
     EXPECT_EQ(harness_.Window().Devices().CurrentDevice().mainClass, "B");
+}
+
+TEST_F(MainWindowSyncTest, ADeviceSwappedUnderASyncKeepsItsDatabase) {
+    ASSERT_TRUE(harness_.Create());
+    auto carol = std::make_unique<ADDRESSBOOK>();
+    carol->name = "Carol Wu";
+    Lists().AddrList.push_back(std::move(carol));
+    const std::string before = test::ReadFile(pim_);
+    // Once PIM.db has been read, another device's description appears at the mount point.
+    SetCopyFaultHook([&](const std::string& target) {
+        if (target == ScratchCopyPath(1))
+            test::WriteFile(internal_ + "_info.dat", test::InfoFileBytes(test::DeviceHeader(
+                                                         "B2", DriveKind::InternalMemory)));
+        return true;
+    });
+    Get<SpeedButton>("sbSync").Click();
+    SetCopyFaultHook({});
+
+    EXPECT_EQ(Shown().back().text, LangText("SM_SyncNG"));
+    EXPECT_TRUE(test::ReadFile(pim_) == before);
 }
 
 } // namespace

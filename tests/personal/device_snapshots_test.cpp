@@ -11,6 +11,10 @@ namespace {
 
 using test::ReadFile;
 
+std::function<std::string()> IdentIs(std::string ident) {
+    return [ident] { return ident; };
+}
+
 class DeviceSnapshotsTest : public test::PersonalEngineTest {
 protected:
     std::vector<std::string> DeviceFiles() const {
@@ -40,7 +44,8 @@ TEST_F(DeviceSnapshotsTest, ASyncCanBeUndoneToTheLastByte) {
     EXPECT_EQ(last.files.at(0).name, "PIM.db");
     EXPECT_EQ(last.files.at(0).size, static_cast<std::int64_t>(before.at(0).size()));
 
-    EXPECT_EQ(RestoreSnapshot(last.id, device_.root, device_.ident), SnapshotRestore::Done);
+    EXPECT_EQ(RestoreSnapshot(last.id, device_.root, IdentIs(device_.ident)),
+              SnapshotRestore::Done);
     EXPECT_EQ(DeviceFiles(), before);
 }
 
@@ -67,13 +72,17 @@ TEST_F(DeviceSnapshotsTest, ARestoreGoesOnlyToItsDeviceAndWholeOrNotAtAll) {
     ASSERT_TRUE(Sync().Succeeded());
     const std::vector<std::string> changed = DeviceFiles();
 
-    EXPECT_EQ(RestoreSnapshot(taken->id, device_.root, "ANOTHER"), SnapshotRestore::OtherDevice);
+    EXPECT_EQ(RestoreSnapshot(taken->id, device_.root, IdentIs("ANOTHER")),
+              SnapshotRestore::OtherDevice);
     for (const char* id : {"", "../snapshots", ".", "no-such-snapshot"})
-        EXPECT_EQ(RestoreSnapshot(id, device_.root, device_.ident), SnapshotRestore::Unknown) << id;
+        EXPECT_EQ(RestoreSnapshot(id, device_.root, IdentIs(device_.ident)),
+                  SnapshotRestore::Unknown)
+            << id;
     // The third file cannot be written: the two before it are put back.
     int copies = 0;
     SetCopyFaultHook([&](const std::string&) { return ++copies != 3; });
-    EXPECT_EQ(RestoreSnapshot(taken->id, device_.root, device_.ident), SnapshotRestore::CopyFailed);
+    EXPECT_EQ(RestoreSnapshot(taken->id, device_.root, IdentIs(device_.ident)),
+              SnapshotRestore::CopyFailed);
     SetCopyFaultHook({});
     EXPECT_EQ(DeviceFiles(), changed);
 }

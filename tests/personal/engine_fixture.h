@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <ostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,14 @@ class FakeSyncDevice : public SyncDevice {
 public:
     std::string InternalRoot() const override { return root; }
     std::string Ident() const override { return ident; }
+    std::string IdentOnMedium() const override { return identOnMedium.value_or(ident); }
     void WriteSyncMarker() override;
     void DeleteSyncMarkers() override;
 
     std::string root;
     std::string ident = "QX740-TEST-0001";
+    // What the medium's "_info.dat" names now, when a test swapped the device under a run.
+    std::optional<std::string> identOnMedium;
     int markersWritten = 0;
 };
 

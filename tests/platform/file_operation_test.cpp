@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -244,6 +245,56 @@ TEST_F(FileOperationTest, CopyCancelledInsideAFileLeavesTheTargetAsItWas) {
               CopyOutcome::Failed);
     EXPECT_TRUE(CopyFileAtomically(Src("clip.avi"), Dst("new.avi"), false).Copied());
     EXPECT_EQ(ReadFile(Dst("new.avi")).size(), 5u << 20);
+}
+
+} // namespace
+} // namespace zyntra
+
+namespace zyntra {
+namespace {
+
+// Answers everything with "go on" and, when the second file is about to start, mounts another
+// medium where the target was.
+class SwappingUi : public FileOperationUi {
+public:
+    explicit SwappingUi(std::function<void()> swap) : swap_(std::move(swap)) {}
+    ClashAnswer AskClash(const std::string&, const std::string&) override {
+        return ClashAnswer::Replace;
+    }
+    bool ConfirmDelete(const std::vector<std::string>&) override { return true; }
+    bool Progress(std::size_t fileIndex, std::uint64_t, std::uint64_t) override {
+        if (fileIndex == 1 && swap_) {
+            swap_();
+            swap_ = nullptr;
+        }
+        return true;
+    }
+    ErrorAnswer AskError(const FileOpError&) override { return ErrorAnswer::Skip; }
+    void Refused(const FileOpError& error) override { refused.push_back(error); }
+
+    std::vector<FileOpError> refused;
+
+private:
+    std::function<void()> swap_;
+};
+
+TEST_F(FileOperationTest, AMoveStopsWhenAnotherMediumTakesTheTargetsPlace) {
+    auto sources = Sources({"1", "2", "3"});
+    const std::string device = dir_.Path() + "device";
+    SwappingUi ui([&] {
+        fs::rename(device, dir_.Path() + "first-device");
+        fs::create_directories(to_);
+    });
+
+    FileOpResult result = RunFileOperation({FileOpKind::Move, sources, to_, "Zyntra"}, ui);
+
+    EXPECT_TRUE(result.aborted);
+    EXPECT_EQ(result.done, 1u);
+    ASSERT_EQ(ui.refused.size(), 1u);
+    EXPECT_EQ(ui.refused[0].path, to_);
+    EXPECT_TRUE(FileExists(dir_.Path() + "first-device/EBOOK/1"));
+    EXPECT_TRUE(fs::is_empty(to_));
+    EXPECT_TRUE(FileExists(Src("2")) && FileExists(Src("3")));
 }
 
 } // namespace

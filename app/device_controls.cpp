@@ -1,6 +1,7 @@
 #include "app/device_controls.h"
 
 #include "kit/controls.h"
+#include "personal/device_snapshots.h"
 
 namespace zyntra {
 namespace {
@@ -12,9 +13,7 @@ constexpr const char* kSwitchedControls[] = {
     // computer-side browser
     "btnCompCut", "btnCompCopy", "btnCompPaste", "btnCompDownload",
     // synchronisation
-    "clbSyncData", "rgSync", "rbSync1", "rbSync2", "rbSync3", "sbSync",
-    // a snapshot is written back to the device it was taken of
-    "sbUndoSync"};
+    "clbSyncData", "rgSync", "rbSync1", "rbSync2", "rbSync3", "sbSync"};
 
 constexpr const char* kSwitchedMenus[] = {"pmDictMenu", "pmCompMenu"};
 
@@ -32,6 +31,10 @@ DeviceControls DeviceControlsOf(const ControlSet& controls) {
         device.switched.push_back(&controls.Get<Control>(name));
     for (const char* name : kSwitchedMenus)
         device.switchedMenus.push_back(&controls.Get<PopupMenu>(name));
+    // A snapshot is written back only to the device it was taken of.
+    device.switchedWhen.push_back(
+        {&controls.Get<Control>("sbUndoSync"),
+         [](const std::string& ident) { return NewestSnapshotOf(ident).has_value(); }});
     for (const char* name : kEnabledOnlyControls)
         device.enabledOnly.push_back(&controls.Get<Control>(name));
     return device;

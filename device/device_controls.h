@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace zyntra {
@@ -16,6 +18,13 @@ struct DeviceControls {
     TreeView* tree = nullptr;
     // Enabled with a usable device, disabled without one.
     std::vector<Control*> switched;
+    // Like the switched controls, and enabled only when their condition also holds for the
+    // current device (given its ident): a button with nothing to do for this device stays off.
+    struct Conditional {
+        Control* control = nullptr;
+        std::function<bool(const std::string& ident)> holds;
+    };
+    std::vector<Conditional> switchedWhen;
     // Their automatic pop-up follows the device like the switched controls.
     std::vector<PopupMenu*> switchedMenus;
     // Enabled with a usable device and never disabled: what they do needs no

@@ -26,11 +26,22 @@ DeviceLink::~DeviceLink() = default;
 void DeviceLink::SetDeviceControlsEnabled(bool enabled) {
     for (Control* control : controls_.switched)
         control->SetEnabled(enabled);
+    ApplyConditions(enabled);
     for (PopupMenu* menu : controls_.switchedMenus)
         menu->SetAutoPopup(enabled);
     if (enabled)
         for (Control* control : controls_.enabledOnly)
             control->SetEnabled(true);
+}
+
+void DeviceLink::ApplyConditions(bool enabled) {
+    for (const DeviceControls::Conditional& conditional : controls_.switchedWhen)
+        conditional.control->SetEnabled(enabled && devCount_ > 0 &&
+                                        conditional.holds(CurrentDevice().ident()));
+}
+
+void DeviceLink::RefreshConditionalControls() {
+    ApplyConditions(lastScanUsable_);
 }
 
 void DeviceLink::ForgetDevices() {

@@ -44,6 +44,9 @@ public:
     // The browser, transfer and sync controls together; the enabled-only
     // group is only ever enabled here.
     void SetDeviceControlsEnabled(bool enabled);
+    // Asks the conditional device controls again, after something their conditions read
+    // changed (a synchronisation made a snapshot).
+    void RefreshConditionalControls();
 
     // Start-up, before the first scan: no device in the table, and the
     // current device and part are record 0's internal memory.
@@ -113,6 +116,7 @@ private:
     };
 
     DEV_INFO& Record(int dev) { return devInfo_.at(static_cast<std::size_t>(dev)); }
+    void ApplyConditions(bool enabled);
 
     void ScanVolume(const std::string& root, ScanCounters& counters);
     void RegisterInternalMemory(const std::string& root, const InfoHeaderBytes& header);

@@ -95,6 +95,7 @@ void SyncPage::sbSyncClick() {
         lastReport_ = engine_.Synchronize(Selection(), ModeFromButtons());
         ListsReloaded();
     }
+    devices_.RefreshConditionalControls(); // Undo Last Sync now has a snapshot to write back
     ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_SyncOK" : "SM_SyncNG"));
 }
 

@@ -252,6 +252,8 @@ TEST_F(SyncPageTest, WhileARunLetsEventsThroughThePageIsOffAndNoOtherRunStarts) 
 TEST_F(SyncPageTest, UndoLastSyncPutsTheDeviceBackAfterAsking) {
     Start();
     test::InsertAddress(DevicePath(1), {1, "Ann", 0, "device@example.org"});
+    // Nothing to undo yet: the button is off, and a click from code says so.
+    EXPECT_FALSE(Get<SpeedButton>("sbUndoSync").Enabled());
     Get<SpeedButton>("sbUndoSync").Click();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{LangText("SM_NoSnapshot")}));
     harness_.ui.messages.Clear();
@@ -260,6 +262,7 @@ TEST_F(SyncPageTest, UndoLastSyncPutsTheDeviceBackAfterAsking) {
     AddAddress("Bob", "bob@example.org");
     Get<SpeedButton>("sbSync").Click();
     ASSERT_NE(ReadFile(DevicePath(1)), before);
+    EXPECT_TRUE(Get<SpeedButton>("sbUndoSync").Enabled());
 
     // Cancelled: nothing happens.
     harness_.ui.messages.Clear();

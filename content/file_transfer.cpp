@@ -88,6 +88,8 @@ TransferFile TransferFile::From(const FILE_TYPE& entry, ContentCategory category
 }
 
 bool TransferReport::AllDone() const {
+    if (companionsFailed > 0)
+        return false;
     for (TransferOutcome outcome : outcomes)
         if (outcome != TransferOutcome::Done)
             return false;
@@ -195,8 +197,10 @@ void FileTransfer::RunGroup(const TransferRequest& request, const Group& group,
         for (std::size_t index : group.files)
             if (error.path ==
                     CompanionPath(request.files[index].category, request.files[index].path) &&
-                !error.path.empty())
+                !error.path.empty()) {
                 report.problems.emplace_back(error.path, error.message);
+                ++report.companionsFailed;
+            }
 }
 
 } // namespace zyntra

@@ -131,6 +131,9 @@ int RunCopy(CliApp& app, const CommandArgs& args) {
     for (TransferOutcome outcome : report.outcomes)
         if (outcome != TransferOutcome::Done && outcome != TransferOutcome::Skipped)
             allWent = false;
+    // Lyrics that stayed behind, or whose source a move could not remove, fail the run too.
+    if (report.companionsFailed > 0)
+        allWent = false;
     return allWent ? kExitOk : kExitFailed;
 }
 

@@ -88,6 +88,8 @@ TransferFile TransferFile::From(const FILE_TYPE& entry, ContentCategory category
 }
 
 bool TransferReport::AllDone() const {
+    if (companionsFailed > 0)
+        return false;
     for (TransferOutcome outcome : outcomes)
         if (outcome != TransferOutcome::Done)
             return false;
@@ -190,13 +192,18 @@ void FileTransfer::RunGroup(const TransferRequest& request, const Group& group,
             report.problems.emplace_back(request.files[group.files[k]].path,
                                          ProblemText(outcome, landing.error));
     }
-    // A companion's own trouble is worth telling even when its file went through.
+    // A companion's own trouble is worth telling even when its file went through; the error
+    // names its source, or its target when something stood in the way there.
     for (const FileOpError& error : result.errors)
-        for (std::size_t index : group.files)
-            if (error.path ==
-                    CompanionPath(request.files[index].category, request.files[index].path) &&
-                !error.path.empty())
-                report.problems.emplace_back(error.path, error.message);
+        for (std::size_t index : group.files) {
+            const TransferFile& file = request.files[index];
+            const std::string companion = CompanionPath(file.category, file.path);
+            if (companion.empty() ||
+                (error.path != companion && error.path != TargetPath(group.folder, companion)))
+                continue;
+            report.problems.emplace_back(error.path, error.message);
+            ++report.companionsFailed;
+        }
 }
 
 } // namespace zyntra

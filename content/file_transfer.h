@@ -46,7 +46,10 @@ struct TransferReport {
     std::vector<TransferOutcome> outcomes; // one per file, in the request's order
     // What went wrong, for the files that were not done: its path and why.
     std::vector<std::pair<std::string, std::string>> problems;
+    // Companions (lyrics, subtitles) that did not go along, though their file may have.
+    int companionsFailed = 0;
 
+    // Every file and every companion went through.
     bool AllDone() const;
 };
 

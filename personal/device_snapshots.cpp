@@ -1,14 +1,17 @@
 #include "personal/device_snapshots.h"
 
+#include "platform/file_faults.h"
 #include "platform/program_folder.h"
 #include "platform/safe_file_name.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace zyntra {
 namespace {
@@ -35,11 +38,21 @@ std::string ReadAll(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Flushed like the databases beside it, so that a snapshot whose folder got its final name
+// holds all of its files.
 bool WriteAll(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return !out.fail();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    const bool written = FaultableWriteAll(fd, text.data(), text.size()) && FaultableFsync(fd) == 0;
+    return ::close(fd) == 0 && written;
+}
+
+// A folder the hook refuses to remove stays, as one the system refused would.
+void RemoveFolder(const fs::path& folder) {
+    std::error_code error;
+    if (!FileStepFails(FileStep::Delete, folder.string()))
+        fs::remove_all(folder, error);
 }
 
 std::optional<Snapshot> ReadSnapshot(const fs::path& folder) {
@@ -66,10 +79,9 @@ bool Newer(const Snapshot& a, const Snapshot& b) {
 
 void KeepNewest(const std::string& ident) {
     int kept = 0;
-    std::error_code error;
     for (const Snapshot& snapshot : ListSnapshots())
         if (snapshot.ident == ident && ++kept > kSnapshotsKeptPerDevice)
-            fs::remove_all(SnapshotsFolder() + snapshot.id, error);
+            RemoveFolder(SnapshotsFolder() + snapshot.id);
 }
 
 // A folder name not yet taken: two snapshots of one second get "-2", "-3", ...
@@ -95,7 +107,7 @@ std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std:
         FreeId(SafeFileName(ident, kIdentInNameLength) + "-" + Stamp(now, "%Y%m%d-%H%M%S"));
     // Made under a name that no listing takes, and renamed only when whole.
     const fs::path part = SnapshotsFolder() + id + kPartSuffix;
-    fs::remove_all(part, error);
+    RemoveFolder(part);
     bool whole = fs::create_directory(part, error) && WriteAll(part / kIdentFile, ident) &&
                  WriteAll(part / kTimeFile, Stamp(now, "%Y-%m-%d %H:%M:%S"));
     for (int slot = 1; whole && slot <= kDatabaseSlotCount; ++slot) {
@@ -104,12 +116,9 @@ std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std:
             whole =
                 CopyDatabaseFile(device, (part / GetDatabaseSlot(slot).deviceFileName).string());
     }
-    if (whole) {
-        fs::rename(part, SnapshotsFolder() + id, error);
-        whole = !error;
-    }
+    whole = whole && FaultableRename(part.string(), SnapshotsFolder() + id) == 0;
     if (!whole) {
-        fs::remove_all(part, error);
+        RemoveFolder(part);
         return std::nullopt;
     }
     KeepNewest(ident);

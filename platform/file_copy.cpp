@@ -1,5 +1,7 @@
 #include "platform/file_copy.h"
 
+#include "platform/file_faults.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -43,7 +45,7 @@ public:
         if (fd_ >= 0)
             close(fd_);
         if (!kept_)
-            unlink(path_.c_str());
+            FaultableUnlink(path_);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -78,19 +80,6 @@ private:
     int fd_;
 };
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // Copies in to out; nothing when done, else why not.
 std::optional<CopyResult> CopyBytes(int in, int out, std::uint64_t total,
                                     const CopyProgress& progress) {
@@ -104,7 +93,7 @@ std::optional<CopyResult> CopyBytes(int in, int out, std::uint64_t total,
             return CopyResult{CopyOutcome::Failed, ErrnoText("cannot read the source")};
         if (got == 0)
             return std::nullopt;
-        if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(got)))
+        if (!FaultableWriteAll(out, buffer.get(), static_cast<std::size_t>(got)))
             return CopyResult{CopyOutcome::Failed, ErrnoText("cannot write the copy")};
         done += static_cast<std::uint64_t>(got);
         if (progress && !progress(done, total))
@@ -149,9 +138,9 @@ CopyResult CopyFileAtomically(const std::string& source, const std::string& targ
     if (auto stopped = CopyBytes(in.Get(), temporary.Fd(), total, progress))
         return *stopped;
     FollowSource(temporary.Fd(), status);
-    if (fsync(temporary.Fd()) != 0 || !temporary.Close())
+    if (FaultableFsync(temporary.Fd()) != 0 || !temporary.Close())
         return {CopyOutcome::Failed, ErrnoText("cannot flush the copy")};
-    if (rename(temporary.Path().c_str(), target.c_str()) != 0)
+    if (FaultableRename(temporary.Path(), target) != 0)
         return {CopyOutcome::Failed, ErrnoText("cannot put the copy in place")};
     temporary.Keep();
     SyncFolder(folder);

@@ -1,6 +1,7 @@
 #include "platform/file_operation.h"
 
 #include "platform/file_copy.h"
+#include "platform/file_faults.h"
 #include "platform/file_identity.h"
 #include "platform/volumes.h"
 
@@ -165,7 +166,7 @@ private:
         }
         if (!copy.Copied())
             return Fail(source, copy.error);
-        if (request_.kind == FileOpKind::Move && unlink(source.c_str()) != 0)
+        if (request_.kind == FileOpKind::Move && FaultableUnlink(source) != 0)
             return Fail(source,
                         std::string("copied, but the source stays: ") + std::strerror(errno));
         ++result_.done;
@@ -184,7 +185,7 @@ std::optional<std::string> DeleteOne(const std::string& path) {
     struct stat status {};
     if (lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
         return "not a file; folders are not deleted";
-    if (unlink(path.c_str()) != 0)
+    if (FaultableUnlink(path) != 0)
         return std::string("cannot delete: ") + std::strerror(errno);
     return std::nullopt;
 }

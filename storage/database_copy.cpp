@@ -1,6 +1,7 @@
 #include "storage/database_copy.h"
 
 #include "platform/file_attributes.h"
+#include "platform/file_faults.h"
 #include "platform/inside_root.h"
 
 #include <cerrno>
@@ -39,7 +40,7 @@ private:
 
 bool WriteAll(int fd, const char* data, ssize_t size) {
     while (size > 0) {
-        ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        ssize_t written = FaultableWrite(fd, data, static_cast<size_t>(size));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -76,7 +77,7 @@ bool KernelCopyUnsupported(int error) {
 // for a real error.
 bool CopyInKernel(int from, int to) {
     for (;;) {
-        ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, std::size_t{1} << 30, 0);
+        ssize_t copied = FaultableCopyFileRange(from, to, std::size_t{1} << 30);
         if (copied > 0)
             continue;
         if (copied == 0)
@@ -99,11 +100,11 @@ bool WriteTemporaryCopy(const std::string& source, const std::string& temporary)
         return false;
     // Whatever an earlier run or the medium left under the name goes (a link itself, not what
     // it points at), and the file is made anew.
-    ::unlink(temporary.c_str());
+    FaultableUnlink(temporary);
     FileDescriptor out(OpenRegularFile(temporary, O_WRONLY | O_CREAT | O_EXCL, 0666));
     if (out.Get() < 0)
         return false;
-    return CopyContents(in.Get(), out.Get()) && ::fsync(out.Get()) == 0 && out.Close();
+    return CopyContents(in.Get(), out.Get()) && FaultableFsync(out.Get()) == 0 && out.Close();
 }
 
 void SyncFolderOf(const std::string& path) {
@@ -132,7 +133,7 @@ bool StageCopy(const std::string& source, const std::string& target) {
     if (copied && FaultHook())
         copied = FaultHook()(target);
     if (!copied)
-        ::unlink(temporary.c_str());
+        FaultableUnlink(temporary);
     return copied;
 }
 
@@ -149,23 +150,23 @@ bool Exists(const std::string& path) {
 // The staged copy replaces the target, which steps aside under its previous name.
 bool PutInPlace(const std::string& target) {
     const std::string previous = PreviousName(target);
-    ::unlink(previous.c_str()); // left by a run that ended half-way
+    FaultableUnlink(previous); // left by a run that ended half-way
     const bool hadTarget = Exists(target);
-    if (hadTarget && ::rename(target.c_str(), previous.c_str()) != 0)
+    if (hadTarget && FaultableRename(target, previous) != 0)
         return false;
-    if (::rename(TemporaryName(target).c_str(), target.c_str()) == 0)
+    if (FaultableRename(TemporaryName(target), target) == 0)
         return true;
     if (hadTarget)
-        ::rename(previous.c_str(), target.c_str());
+        FaultableRename(previous, target);
     return false;
 }
 
 void TakeBack(const std::string& target) {
     const std::string previous = PreviousName(target);
     if (Exists(previous))
-        ::rename(previous.c_str(), target.c_str());
+        FaultableRename(previous, target);
     else
-        ::unlink(target.c_str());
+        FaultableUnlink(target);
 }
 
 } // namespace
@@ -174,9 +175,8 @@ bool CopyDatabaseFile(const std::string& source, const std::string& target,
                       const ReplaceCheck& mayReplace) {
     if (!StageCopy(source, target))
         return false;
-    if ((mayReplace && !mayReplace()) ||
-        ::rename(TemporaryName(target).c_str(), target.c_str()) != 0) {
-        ::unlink(TemporaryName(target).c_str());
+    if ((mayReplace && !mayReplace()) || FaultableRename(TemporaryName(target), target) != 0) {
+        FaultableUnlink(TemporaryName(target));
         return false;
     }
     FinishCopy(target);
@@ -202,12 +202,12 @@ std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& 
     for (std::size_t i = 0; i < copies.size(); ++i) {
         const std::string& target = copies[i].target;
         if (failed.empty()) {
-            ::unlink(PreviousName(target).c_str());
+            FaultableUnlink(PreviousName(target));
             FinishCopy(target);
         } else if (i < placed) {
             TakeBack(target);
         } else {
-            ::unlink(TemporaryName(target).c_str());
+            FaultableUnlink(TemporaryName(target));
         }
     }
     return failed;

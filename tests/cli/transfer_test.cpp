@@ -1,6 +1,7 @@
 #include "tests/cli/cli_sandbox.h"
 #include "tests/content/media_files.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace zyntra::test {
@@ -41,6 +42,19 @@ TEST(CliTransfer, CopyToTheDeviceGoesOnPastRefusedFilesAndSaysSo) {
     EXPECT_TRUE(FileExists(stray));
 
     EXPECT_EQ(sandbox.Run({"copy", "--to-device", "--to-computer", "/tmp", notes}).exitCode, 2);
+}
+
+TEST(CliTransfer, LyricsThatCannotGoAlongFailTheRun) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    std::filesystem::create_directories(root + "MUSIC/song.lrc");
+    const std::string song = sandbox.WriteInput("song.mp3", "music");
+    sandbox.WriteInput("song.lrc", "lyrics");
+
+    ProcessResult copied = sandbox.Run({"copy", "--to-device", song});
+    EXPECT_EQ(copied.exitCode, 1) << copied.err;
+    EXPECT_EQ(ReadFile(root + "MUSIC/song.mp3"), "music");
+    EXPECT_NE(copied.err.find("song.lrc"), std::string::npos) << copied.err;
 }
 
 TEST(CliTransfer, CopyToAFolderSkipsAClashUnlessToldToReplace) {

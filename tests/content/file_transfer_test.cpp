@@ -6,6 +6,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/ui_doubles.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace zyntra {
@@ -68,6 +69,18 @@ TEST_F(FileTransferTest, EachFileSaysWhetherItArrivedWasKeptOutOrWasNotReached) 
                                             TransferOutcome::Done}));
     EXPECT_EQ(ReadFile(to_.Path() + "b.txt"), "already here");
     EXPECT_EQ(report.problems.size(), 2u);
+}
+
+TEST_F(FileTransferTest, LyricsThatStayBehindKeepTheRunFromBeingAllDone) {
+    WriteFile(from_.Path() + "c.mp3", "song");
+    WriteFile(from_.Path() + "c.lrc", "lyrics");
+    std::filesystem::create_directories(to_.Path() + "c.lrc"); // in the lyrics' way
+
+    const TransferReport report = Send({"c.mp3"}, true);
+    EXPECT_EQ(report.outcomes, std::vector<TransferOutcome>{TransferOutcome::Done});
+    EXPECT_EQ(report.companionsFailed, 1);
+    EXPECT_FALSE(report.AllDone());
+    EXPECT_EQ(ReadFile(from_.Path() + "c.lrc"), "lyrics");
 }
 
 TEST_F(FileTransferTest, AFolderThatIsNotAbsoluteTakesNothing) {

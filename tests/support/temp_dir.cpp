@@ -8,11 +8,17 @@
 
 namespace zyntra::test {
 
+// Where the run asks for its temporary files (a RAM disk makes flushing free), else /tmp.
+static std::string TemporaryBase() {
+    const char* base = std::getenv("TMPDIR");
+    return base != nullptr && *base == '/' ? base : "/tmp";
+}
+
 TempDir::TempDir() {
-    char pattern[] = "/tmp/zyntra-test-XXXXXX";
-    if (mkdtemp(pattern) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
-    path_ = std::string(pattern) + "/";
+    std::string pattern = TemporaryBase() + "/zyntra-test-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed in " + TemporaryBase());
+    path_ = pattern + "/";
 }
 
 TempDir::~TempDir() {
@@ -40,6 +46,8 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool FileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 } // namespace zyntra::test

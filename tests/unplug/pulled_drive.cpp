@@ -91,4 +91,20 @@ std::vector<std::string> Inconsistencies(const std::string& internalRoot,
     return found;
 }
 
+std::vector<std::string> ChangedDatabases(const std::string& internalRoot,
+                                          const std::map<std::string, std::string>& before) {
+    const std::map<std::string, std::string> now = DatabaseFiles(internalRoot);
+    std::vector<std::string> changed;
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {
+        const std::string path = DeviceDatabasePath(internalRoot, slot);
+        const auto was = before.find(path);
+        const auto is = now.find(path);
+        const bool same = (was == before.end()) == (is == now.end()) &&
+                          (is == now.end() || is->second == was->second);
+        if (!same)
+            changed.push_back(path);
+    }
+    return changed;
+}
+
 } // namespace zyntra::test

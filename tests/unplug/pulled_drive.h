@@ -40,4 +40,8 @@ std::map<std::string, std::string> DatabaseFiles(const std::string& internalRoot
 std::vector<std::string> Inconsistencies(const std::string& internalRoot,
                                          const std::map<std::string, std::string>& before);
 
+// The device's database files whose bytes differ from `before`, or that came or went.
+std::vector<std::string> ChangedDatabases(const std::string& internalRoot,
+                                          const std::map<std::string, std::string>& before);
+
 } // namespace zyntra::test

@@ -119,6 +119,7 @@ TEST_F(TransferUnplugTest, PulledOutHalfWayTheFileFailsAndNoHalfFileTakesItsName
     drive_.PlugIn();
     ASSERT_TRUE(link_.DiscoverDevices(false).usable);
     EXPECT_THAT(test::Inconsistencies(internal_, databases), ::testing::IsEmpty());
+    EXPECT_THAT(test::ChangedDatabases(internal_, databases), ::testing::IsEmpty());
     const auto [names, temporaries] = Listing(folder);
     EXPECT_EQ(names, std::vector<std::string>{}) << "no file under its own name";
     // The copy could not be removed while the device was out; it stays hidden.

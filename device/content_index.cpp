@@ -41,6 +41,10 @@ void DeviceLink::PrepareDeviceDatabases(int dev) {
     const std::string root = Record(dev).rootPath[0];
     if (root.empty())
         return;
+    // A device pulled out mid-copy may hold a database only under its set-aside name: it is put
+    // back before a missing file is made anew from its template.
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
+        RecoverInterruptedCopy(DeviceDatabasePath(root, slot));
     const std::string devicePim = DeviceDatabasePath(root, 1);
     if (!FileHasContent(devicePim)) {
         for (int slot = 1; slot <= kDatabaseSlotCount; ++slot) {

@@ -93,6 +93,15 @@ std::string FreeId(const std::string& base) {
     return id;
 }
 
+std::vector<int> SlotsOnDevice(const std::string& internalRoot) {
+    std::vector<int> slots;
+    std::error_code error;
+    for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
+        if (fs::is_regular_file(DeviceDatabasePath(internalRoot, slot), error))
+            slots.push_back(slot);
+    return slots;
+}
+
 } // namespace
 
 std::string SnapshotsFolder() {
@@ -108,14 +117,15 @@ std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std:
     // Made under a name that no listing takes, and renamed only when whole.
     const fs::path part = SnapshotsFolder() + id + kPartSuffix;
     RemoveFolder(part);
-    bool whole = fs::create_directory(part, error) && WriteAll(part / kIdentFile, ident) &&
+    // Which files the snapshot must hold is settled first: one that goes missing on the way (the
+    // device pulled out) fails the snapshot instead of being left out of it.
+    const std::vector<int> slots = SlotsOnDevice(internalRoot);
+    bool whole = fs::is_directory(internalRoot, error) && fs::create_directory(part, error) &&
+                 WriteAll(part / kIdentFile, ident) &&
                  WriteAll(part / kTimeFile, Stamp(now, "%Y-%m-%d %H:%M:%S"));
-    for (int slot = 1; whole && slot <= kDatabaseSlotCount; ++slot) {
-        const std::string device = DeviceDatabasePath(internalRoot, slot);
-        if (fs::is_regular_file(device, error))
-            whole =
-                CopyDatabaseFile(device, (part / GetDatabaseSlot(slot).deviceFileName).string());
-    }
+    for (std::size_t i = 0; whole && i < slots.size(); ++i)
+        whole = CopyDatabaseFile(DeviceDatabasePath(internalRoot, slots[i]),
+                                 (part / GetDatabaseSlot(slots[i]).deviceFileName).string());
     whole = whole && FaultableRename(part.string(), SnapshotsFolder() + id) == 0;
     if (!whole) {
         RemoveFolder(part);

@@ -32,7 +32,7 @@ std::string SnapshotsFolder();
 
 // Copies every database the device holds into a new snapshot and keeps only the newest
 // kSnapshotsKeptPerDevice of that ident. Nothing (and no folder left behind) when a copy
-// failed.
+// failed, a file went missing on the way, or the internal memory is not there at all.
 std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std::string& ident,
                                      std::time_t now);
 

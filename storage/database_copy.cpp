@@ -217,4 +217,17 @@ void SetCopyFaultHook(CopyFaultHook hook) {
     FaultHook() = std::move(hook);
 }
 
+void RecoverInterruptedCopy(const std::string& target) {
+    if (target.empty())
+        return;
+    const std::string previous = PreviousName(target);
+    // Only a regular file is put back: a link planted on the medium stays no database.
+    if (!Exists(target) && IsRegularFile(previous))
+        ::rename(previous.c_str(), target.c_str());
+    // While the target is still missing, its old data stays where it is.
+    if (Exists(target))
+        ::unlink(previous.c_str());
+    ::unlink(TemporaryName(target).c_str());
+}
+
 } // namespace zyntra

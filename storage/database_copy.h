@@ -43,4 +43,9 @@ std::vector<std::size_t> CopyDatabaseFiles(const std::vector<DatabaseFileCopy>& 
 using CopyFaultHook = std::function<bool(const std::string& target)>;
 void SetCopyFaultHook(CopyFaultHook hook);
 
+// Makes good what a copy cut off half-way (the medium pulled out) left beside a target: a
+// missing target gets back the file that stood aside for a set replacement, and the staged
+// and set-aside files go. To be run before anything decides that the target is missing.
+void RecoverInterruptedCopy(const std::string& target);
+
 } // namespace zyntra

@@ -81,7 +81,7 @@ const RowTable<HeadwordRow, UserDictEntry> kHeadwordRows{kUserDictFields,
                                                           {"dict_id", &HeadwordRow::dict_id}}};
 
 template <class Row, class Record>
-void InsertRow(const std::string& path, const RowTable<Row, Record>& table, const Row& row) {
+void InsertInto(FixtureDatabase& db, const RowTable<Row, Record>& table, const Row& row) {
     std::vector<FixtureColumn> values;
     for (const RowColumn<Row>& column : table.columns) {
         if (column.integer != nullptr)
@@ -91,7 +91,13 @@ void InsertRow(const std::string& path, const RowTable<Row, Record>& table, cons
         else
             values.push_back(Text(column.name, row.*column.text));
     }
-    FixtureDatabase(path).Insert(table.fields.table, values);
+    db.Insert(table.fields.table, values);
+}
+
+template <class Row, class Record>
+void InsertRow(const std::string& path, const RowTable<Row, Record>& table, const Row& row) {
+    FixtureDatabase db(path);
+    InsertInto(db, table, row);
 }
 
 template <class Row, class Record>
@@ -126,6 +132,14 @@ void MakeDatabaseImage(const std::string& path, int slot) {
 
 void InsertAddress(const std::string& path, const AddressRow& row) {
     InsertRow(path, kAddressRows, row);
+}
+
+void InsertAddresses(const std::string& path, const std::vector<AddressRow>& rows) {
+    FixtureDatabase db(path);
+    db.Exec("BEGIN;");
+    for (const AddressRow& row : rows)
+        InsertInto(db, kAddressRows, row);
+    db.Exec("COMMIT;");
 }
 
 void InsertSchedule(const std::string& path, const ScheduleRow& row) {

@@ -62,6 +62,8 @@ void InsertAddress(const std::string& path, const AddressRow& row);
 void InsertSchedule(const std::string& path, const ScheduleRow& row);
 void InsertToDo(const std::string& path, const ToDoRow& row);
 void InsertHeadword(const std::string& path, const HeadwordRow& row);
+// Many rows in one transaction: a device holding tens of thousands of records in a moment.
+void InsertAddresses(const std::string& path, const std::vector<AddressRow>& rows);
 
 // The rows of a table in id order, personal texts complemented back (NULL reads as "").
 std::vector<AddressRow> ReadAddresses(const std::string& path);

@@ -184,8 +184,10 @@ private:
         icalproperty* trigger = icalcomponent_get_first_property(c, ICAL_TRIGGER_PROPERTY);
         const icaltriggertype when =
             trigger ? icalproperty_get_trigger(trigger) : icaltriggertype_from_int(0);
+        icalparameter* related =
+            trigger ? icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER) : nullptr;
         const bool fromStart = trigger && icaltime_is_null_time(when.time) &&
-                               !icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER);
+                               (!related || icalparameter_get_related(related) != ICAL_RELATED_END);
         const int minutes = -icaldurationtype_as_int(when.duration) / 60;
         if (record_.Has("alarm_BStime"))
             Note("a second alarm");

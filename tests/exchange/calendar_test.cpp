@@ -7,7 +7,7 @@
 namespace zyntra::test {
 namespace {
 
-constexpr std::initializer_list<std::string_view> kNotExchanged = {"id", "stamp_time"};
+const std::initializer_list<std::string_view> kNotExchanged = {"id", "stamp_time"};
 
 SCHEDULE Appointment(const std::string& date, const std::string& start, const std::string& end,
                      const std::string& content, int minutes, int locked = 0) {

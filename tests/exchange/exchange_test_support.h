@@ -51,10 +51,11 @@ template <class R>
 void ExpectSameMembers(const R& expected, const R& actual, const RecordFields<R>& table,
                        std::initializer_list<std::string_view> except) {
     for (const Field<R>& field : table.Except(except)) {
-        if (field.integer != nullptr)
+        if (field.integer != nullptr) {
             EXPECT_EQ(expected.*field.integer, actual.*field.integer) << field.name;
-        else if (field.text != nullptr)
+        } else if (field.text != nullptr) {
             EXPECT_EQ(expected.*field.text, actual.*field.text) << field.name;
+        }
     }
 }
 

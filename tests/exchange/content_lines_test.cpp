@@ -19,8 +19,9 @@ TEST(ContentLines, FoldingKeepsCharactersWholeAndUnfoldsToTheSameLine) {
         ASSERT_NE(end, std::string::npos);
         EXPECT_LE(end - at, 75u);
         // No physical line starts inside a character: after the fold's space comes a lead byte.
-        if (physical++ > 0)
+        if (physical++ > 0) {
             EXPECT_NE(static_cast<unsigned char>(folded[at + 1]) & 0xC0, 0x80);
+        }
         at = end + 2;
     }
     EXPECT_GT(physical, 8);

@@ -44,7 +44,7 @@ TEST(ExchangeThroughDevices, EveryMappedFieldSurvivesAnExportAndASyncToAnotherDe
          "office_phone": "02-8765-4321", "office_fax": "02-8765-4320",
          "office_address": "高雄市前鎮區", "note": "say \"hi\", then; C:\\tools\nline 2",
          "locked": 1},
-        {"name": "", "category": 5}])";
+        {"name": "Bob", "category": 5}])";
     const char* appointments = R"([
         {"date": "2026/01/05", "start_time": "09:00", "end_time": "10:30",
          "content": "和客户吃午饭, \"带\"; 名片\\", "alarm": 0, "alarm_BStime": -1},
@@ -77,6 +77,8 @@ TEST(ExchangeThroughDevices, EveryMappedFieldSurvivesAnExportAndASyncToAnotherDe
             first.Run({"import", c.kind, first.WriteInput("in.json", c.json), "--mode", "memory"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         ProcessResult asJson = first.Run({"export", c.kind});
+        ASSERT_EQ(asJson.exitCode, 0) << asJson.err;
+        ASSERT_EQ(WithoutDeviceFields(asJson.out).size(), Json::parse(c.json).size());
         std::vector<std::string> exportArgs = {"export", c.kind};
         exportArgs.insert(exportArgs.end(), c.exportArgs.begin(), c.exportArgs.end());
         ProcessResult exported = first.Run(exportArgs);
@@ -139,6 +141,10 @@ TEST(ExchangeThroughDevices, AMalformedOrUnfitFileWritesNothing) {
                  good + "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:" + std::string(101, 'x') +
                      "\r\nEND:VCARD\r\n",
                  "record 2: "},
+             // The editors take no entry without a name, and neither does an import.
+             Bad{"addressbook", "unnamed.vcf",
+                 good + "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nN:;;;;\r\nEND:VCARD\r\n",
+                 "record 2: the name is empty"},
              Bad{"addressbook", "huge.vcf",
                  good + "NOTE:" + std::string(10u * 1024 * 1024, 'x') + "\r\n",
                  "line 5: the line is longer than"},

@@ -7,8 +7,7 @@ namespace zyntra::test {
 namespace {
 
 // The fields no vCard carries: the row id, the device's photo file and the stamp of the write.
-const std::initializer_list<std::string_view> kNotExchanged = {"id", "photo_name",
-                                                                   "stamp_time"};
+const std::initializer_list<std::string_view> kNotExchanged = {"id", "photo_name", "stamp_time"};
 
 std::vector<ExchangeRecord> ReadAll(const std::string& text) {
     VCards cards = ReadVCards(text);

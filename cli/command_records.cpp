@@ -1,15 +1,19 @@
 #include "cli/cli_app.h"
 #include "cli/commands.h"
+#include "cli/exchange_files.h"
 #include "cli/record_format.h"
 #include "cli/record_table.h"
 #include "personal/personal_engine.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
+#include "texts/charset_converter.h"
 
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <variant>
 
 namespace zyntra {
 namespace {
@@ -106,12 +110,41 @@ void TellFaults(const CliApp& app, const std::string& file, const RecordImport& 
         app.Tell(file + ": " + unreadable);
 }
 
-std::optional<std::string> CheckKindAndFormat(const CommandArgs& args) {
-    if (!RecordKindByName(args.positional[0]))
-        return "unknown KIND " + args.positional[0];
-    if (!FormatByName(args.Option("--format", "json")))
-        return "unknown format " + args.Option("--format", "json");
+// A file is JSON, CSV, vCard or iCalendar.
+using FileFormat = std::variant<RecordFormat, ExchangeFormat>;
+
+// The format --format names; without it an import takes a .vcf or .ics file by its extension,
+// anything else as JSON.
+std::optional<FileFormat> FormatOf(const CommandArgs& args, const std::string& importFile = {}) {
+    if (!args.HasOption("--format") && !importFile.empty())
+        if (std::optional<ExchangeFormat> byExtension = ExchangeFormatOfFile(importFile))
+            return *byExtension;
+    const std::string name = args.Option("--format", "json");
+    if (std::optional<RecordFormat> format = FormatByName(name))
+        return *format;
+    if (std::optional<ExchangeFormat> format =
+            ExchangeFormatByName(name, args.Option("--vcard-version", "4.0")))
+        return *format;
     return std::nullopt;
+}
+
+std::optional<std::string> CheckKindAndFormat(const CommandArgs& args,
+                                              const std::string& importFile = {}) {
+    const std::optional<RecordKind> kind = RecordKindByName(args.positional[0]);
+    if (!kind)
+        return "unknown KIND " + args.positional[0];
+    const std::optional<FileFormat> format = FormatOf(args, importFile);
+    if (!format && args.HasOption("--vcard-version"))
+        return "unknown vCard version " + args.Option("--vcard-version", "") + " (3.0 or 4.0)";
+    if (!format)
+        return "unknown format " + args.Option("--format", "json");
+    if (const ExchangeFormat* exchange = std::get_if<ExchangeFormat>(&*format))
+        return ExchangeKindFault(*exchange, *kind);
+    return std::nullopt;
+}
+
+std::string ReadAll(std::istream& in) {
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 } // namespace
@@ -126,12 +159,12 @@ std::optional<std::string> CheckExport(const CommandArgs& args) {
 std::optional<std::string> CheckImport(const CommandArgs& args) {
     if (!SyncModeByName(args.Option("--mode", "both")))
         return "unknown mode " + args.Option("--mode", "both");
-    return CheckKindAndFormat(args);
+    return CheckKindAndFormat(args, args.positional[1]);
 }
 
 int RunExport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
-    const RecordFormat format = *FormatByName(args.Option("--format", "json"));
+    const FileFormat format = *FormatOf(args);
     const std::string from = args.Option("--from", "device");
     PersonalEngine& personal = app.Personal();
     RunReport loaded;
@@ -148,7 +181,12 @@ int RunExport(CliApp& app, const CommandArgs& args) {
     }
     if (!app.Succeeded(loaded))
         return kExitFailed;
-    RecordWriter writer(app.Out(), format, FieldsOf(kind));
+    if (const ExchangeFormat* exchange = std::get_if<ExchangeFormat>(&format)) {
+        const CharsetConverter toUtf8("UTF-8", app.RecordCodec().Charset());
+        WriteExchange(app.Out(), personal.Lists(), kind, *exchange, toUtf8);
+        return kExitOk;
+    }
+    RecordWriter writer(app.Out(), std::get<RecordFormat>(format), FieldsOf(kind));
     ExportRecords(personal.Lists(), kind, app.RecordCodec(),
                   [&](const std::vector<FieldValue>& row) { writer.Write(row); });
     writer.Finish();
@@ -157,7 +195,7 @@ int RunExport(CliApp& app, const CommandArgs& args) {
 
 int RunImport(CliApp& app, const CommandArgs& args) {
     const RecordKind kind = *RecordKindByName(args.positional[0]);
-    const RecordFormat format = *FormatByName(args.Option("--format", "json"));
+    const FileFormat format = *FormatOf(args, args.positional[1]);
     const SyncMode mode = *SyncModeByName(args.Option("--mode", "both"));
     const std::string& file = args.positional[1];
     if (std::optional<std::string> refusal = ImportFileRefusal(file)) {
@@ -174,8 +212,12 @@ int RunImport(CliApp& app, const CommandArgs& args) {
     PersonalEngine& personal = app.Personal();
     RecordImport import(personal.Lists(), kind, app.RecordCodec(), Stamp("%Y/%m/%d"),
                         Stamp("%Y-%m-%d %H:%M:%S"));
-    const std::string unreadable = ReadRecords(
-        in, format, FieldsOf(kind), [&](ImportedRecord&& record) { import.Add(record); });
+    const auto add = [&](ImportedRecord&& record) { import.Add(record); };
+    const std::string unreadable =
+        std::holds_alternative<RecordFormat>(format)
+            ? ReadRecords(in, std::get<RecordFormat>(format), FieldsOf(kind), add)
+            : ReadExchange(ReadAll(in), kind, std::get<ExchangeFormat>(format), add,
+                           [&](const std::string& note) { app.Tell(file + ": " + note); });
     if (!unreadable.empty() || import.FaultCount() > 0) {
         TellFaults(app, file, import, unreadable);
         app.Say("SM_CliNothingWritten");

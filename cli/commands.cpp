@@ -27,16 +27,16 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"devices", "", "list the connected devices as JSON", {}, 0, 0, true, nullptr, RunDevices},
         {"export",
-         "KIND [--from device|backup] [--format json|csv]",
+         "KIND [--from device|backup] [--format json|csv|vcard|ical] [--vcard-version 4.0|3.0]",
          "print one kind of personal data from the device or the backup",
-         {"--from", "--format"},
+         {"--from", "--format", "--vcard-version"},
          1,
          1,
          true,
          CheckExport,
          RunExport},
         {"import",
-         "KIND FILE [--format json|csv] [--mode memory|device|both]",
+         "KIND FILE [--format json|csv|vcard|ical] [--mode memory|device|both]",
          "synchronise records from FILE with the device",
          {"--format", "--mode"},
          2,
@@ -87,6 +87,9 @@ std::string UsageText() {
             "current one) without its subfolders.\n"
             "--password-stdin answers the device's password prompt with the first line of\n"
             "standard input; without it a locked device refuses.\n"
+            "vcard is for addressbook, ical for schedule and todo; import takes a .vcf or\n"
+            ".ics FILE as such without --format, any other as json, and tells on standard\n"
+            "error what of each record it could not map.\n"
             "copy skips a file whose name is already in the target folder unless --replace\n"
             "is given; each file takes its lyrics (.lrc) or subtitles (.srt) along.\n\n"
             "exit codes: 0 success, 1 the run failed, 2 usage error, 3 no usable device,\n"

@@ -10,6 +10,8 @@ PACKAGES="$PACKAGES libbenchmark-dev"
 PACKAGES="$PACKAGES exfatprogs exfat-fuse"
 # clang builds the fuzz targets of `make fuzz` (its runtime brings libFuzzer).
 PACKAGES="$PACKAGES clang-14"
+# libical reads and writes the iCalendar files of the schedule and the to-do list.
+PACKAGES="$PACKAGES libical-dev"
 
 missing=""
 for package in $PACKAGES; do

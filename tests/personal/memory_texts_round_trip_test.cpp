@@ -167,9 +167,8 @@ protected:
             } else if (back == nullptr) {
                 ADD_FAILURE() << what << " was not written";
             } else {
-                readOnly_ += ExpectSameTextsOrReadOnly(
-                    kUserDictFields, static_cast<const UserDictEntry&>(original),
-                    static_cast<const UserDictEntry&>(*back), what);
+                readOnly_ += ExpectSameTextsOrReadOnly<UserDictEntry>(kUserDictFields, original,
+                                                                      *back, what);
             }
         }
         EXPECT_EQ(loaded.size(), originals.size() - static_cast<std::size_t>(refused));

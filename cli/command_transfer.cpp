@@ -166,6 +166,11 @@ int RunDelete(CliApp& app, const CommandArgs& args) {
             app.Tell(path +
                      (deviceSide ? ": not on the device" : ": on the device, not the computer"));
             allGone = false;
+        } else if (deviceSide && !CategoryOfFile(absolute)) {
+            // The device's own files (its databases, its description) are no content: deleting
+            // them would reach a locked device's personal data without its password.
+            app.Tell(path + ": not a content file (its ending belongs to no category)");
+            allGone = false;
         } else {
             files.push_back(absolute);
             request.sources.push_back(absolute);

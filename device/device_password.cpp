@@ -2,8 +2,6 @@
 #include "storage/password_digest.h"
 #include "texts/lang_text.h"
 
-#include <openssl/crypto.h>
-
 namespace zyntra {
 namespace {
 
@@ -13,13 +11,12 @@ constexpr const char kDialogCaption[] = "Zyntra";
 } // namespace
 
 bool DeviceLink::PasswordMatches(const std::string& password) const {
-    if (password.empty())
-        return false;
     std::array<unsigned char, kInfoDigestSize> digest{};
     PasswordDigest(password.c_str(), kPasswordSalt, digest.data());
     const std::array<unsigned char, kInfoDigestSize> stored = CurrentDevice().pwdDigest();
-    // Constant time, so the comparison does not tell how many bytes matched.
-    return CRYPTO_memcmp(digest.data(), stored.data(), digest.size()) == 0;
+    // The empty text never opens a device, not even one whose stored digest is that of "".
+    const bool equal = DigestsEqual(digest.data(), stored.data(), digest.size());
+    return equal && !password.empty();
 }
 
 bool DeviceLink::CheckDevicePassword(int mode) {

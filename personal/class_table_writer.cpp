@@ -13,6 +13,22 @@ bool AnyText(const FieldValues& values) {
     });
 }
 
+// Whether the cell's row holds everything its update would write, the stamp aside.
+bool RowHolds(DbStatements& statements, int id, const FieldValues& values) {
+    static const FieldList<CLASSTABLE> columns =
+        kClassTableFields.Except({kRowIdColumn, kStampColumn});
+    static const std::string select =
+        "select " + columns.Names() + " from " + kClassTableFields.table + " where id = ?;";
+    bool holds = false;
+    statements.Run({select, {DbValue::Integer(id)}}, [&](const DbRows& row) {
+        holds = true;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            holds = holds && TextEquals(row.Value(1, static_cast<int>(i)),
+                                        values.at(kClassTableFields.IndexOf(columns[i])));
+    });
+    return holds;
+}
+
 } // namespace
 
 void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
@@ -35,9 +51,13 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
                 }
                 tableChecked = true;
             }
+            const int id = w * kClassPeriodCount + p + 1;
+            // A read-only cell goes only where its row lacks its texts, as in a backup's fresh
+            // copy; its own row is never written again.
+            if (grid[w][p].stored.readOnly && RowHolds(statements, id, values))
+                continue;
             // Every cell has its row: writing one counts as updating it, whatever the mode.
-            if (RunReported(context, statements,
-                            ClassCellUpdateStatement(w * kClassPeriodCount + p + 1, values)))
+            if (RunReported(context, statements, ClassCellUpdateStatement(id, values)))
                 ++context.counts.updated;
         }
     }

@@ -76,8 +76,9 @@ int FoundColumn(std::string_view name) {
     return 1 + HeadwordFindColumns().PositionOf(name);
 }
 
-MergeDecision DecideEntry(WriterContext& context, DbStatements& statements, const MergeRun& run,
-                          const FieldValues& values) {
+// Nothing, after showing and counting the failure, when the find cannot run.
+std::optional<MergeDecision> DecideEntry(WriterContext& context, DbStatements& statements,
+                                         const MergeRun& run, const FieldValues& values) {
     static const std::size_t type = kUserDictFields.IndexOf("type");
     static const std::size_t exp = kUserDictFields.IndexOf("exp");
     std::vector<MatchedRow> found;
@@ -86,9 +87,11 @@ MergeDecision DecideEntry(WriterContext& context, DbStatements& statements, cons
                           (TextEquals(row.Value(1, FoundColumn("exp")), values[exp]) ? 0 : 1);
         found.push_back({DecimalValue(row.Value(1, 0)), differences});
     });
-    // A find that failed on the way found nothing.
-    if (rows < 0)
-        found.clear();
+    // Inserting an entry whose row could not be looked up could only add it a second time.
+    if (rows < 0) {
+        ReportFailed(context, statements, rows);
+        return std::nullopt;
+    }
     // Entries carry no row id of their own.
     return run.Decide(found, 0, context.syncMode);
 }
@@ -113,7 +116,10 @@ bool MergeEntries(WriterContext& context, const DictionaryVariant& variant,
     DbStatements statements(context.db);
     for (const auto& entry : list) {
         const FieldValues values = HeadwordValues(variant.dictId, *entry);
-        MergeDecision decision = DecideEntry(context, statements, run, values);
+        std::optional<MergeDecision> found = DecideEntry(context, statements, run, values);
+        if (!found)
+            continue;
+        MergeDecision decision = *found;
         if (decision.action == MergeAction::Insert) {
             std::optional<int> rowid = NextInsertId(context, *lastRowid, "tmp");
             if (!rowid)

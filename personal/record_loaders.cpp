@@ -13,10 +13,6 @@
 namespace zyntra {
 namespace {
 
-std::string Plain(const char* value) {
-    return value != nullptr ? value : "";
-}
-
 long long RowidValue(const char* text) {
     return text != nullptr ? std::strtoll(text, nullptr, 10) : 0;
 }
@@ -139,8 +135,10 @@ void ReadFields(Record& record, const FieldList<Record>& selected, const DbRows&
         const char* value = row.Value(1, static_cast<int>(i));
         if (field.integer != nullptr)
             record.*field.integer = DecimalValue(value);
+        else if (field.text != nullptr && field.name == kStampColumn)
+            record.*field.text = value != nullptr ? value : ""; // SQLite's own, never written
         else if (field.text != nullptr && field.form == ColumnForm::Plain)
-            record.*field.text = Plain(value);
+            record.*field.text = LoadPlainText(value, field.name, record.stored);
         else if (field.text != nullptr)
             record.*field.text =
                 LoadText(value, field.form == ColumnForm::Complemented, field.name, record.stored);

@@ -28,7 +28,7 @@ FieldValues WriterValues(const RecordFields<Record>& table, const Record& record
         if (field.integer != nullptr)
             values[i] = {std::to_string(record.*field.integer), false};
         else if (field.text != nullptr && field.form == ColumnForm::Plain)
-            values[i] = PlainText(record.*field.text);
+            values[i] = PlainText(record.stored, field.name, record.*field.text);
         else if (field.text != nullptr && texts == TextsIn::Utf8)
             values[i] = Utf8WriterText(record.*field.text, field.form == ColumnForm::Complemented);
         else if (field.text != nullptr)

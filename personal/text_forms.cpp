@@ -63,6 +63,13 @@ std::string LoadText(const char* value, bool complemented, std::string_view colu
     return shown;
 }
 
+std::string LoadPlainText(const char* value, std::string_view column, StoredForm& stored) {
+    if (value == nullptr)
+        return {};
+    stored.columns.insert_or_assign(std::string(column), value);
+    return value;
+}
+
 void KeepStoredFormIfReadOnly(StoredForm& stored) {
     if (!stored.readOnly)
         stored.columns.clear();
@@ -97,6 +104,10 @@ DbText Utf8WriterText(const std::string& utf8, bool complement) {
 
 DbText PlainText(const std::string& text) {
     return {text, text.empty()};
+}
+
+DbText PlainText(const StoredForm& stored, std::string_view column, const std::string& text) {
+    return stored.readOnly ? WriterText(stored, column, text, false) : PlainText(text);
 }
 
 bool TextEquals(const char* dbValue, const DbText& text) {

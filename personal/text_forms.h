@@ -36,6 +36,9 @@ bool DecimalEquals(const char* text, int value);
 std::string LoadText(const char* value, bool complemented, std::string_view column,
                      StoredForm& stored);
 void KeepStoredFormIfReadOnly(StoredForm& stored);
+// A text taken as stored (dates, times), kept in `stored` as well: a read-only record is
+// written back with everything as it was loaded.
+std::string LoadPlainText(const char* value, std::string_view column, StoredForm& stored);
 
 // One text as a writer puts it into a statement: its database form, and whether the text is
 // empty (an empty text against NULL is neither equal nor different).
@@ -55,6 +58,8 @@ DbText Utf8WriterText(const std::string& utf8, bool complement);
 
 // A plain ASCII column (dates, times): written as it is.
 DbText PlainText(const std::string& text);
+// The same for a column of a record: a read-only record gives its stored value instead.
+DbText PlainText(const StoredForm& stored, std::string_view column, const std::string& text);
 
 // Equality of a row's value and a writer's text, byte for byte: what db_text_equal decides for
 // the memory text, computed once per record on its database form.

@@ -11,10 +11,14 @@ bool RunReported(WriterContext& context, DbStatements& statements,
     int rc = statements.Run(statement);
     if (rc >= 0)
         return true;
+    ReportFailed(context, statements, rc);
+    return false;
+}
+
+void ReportFailed(WriterContext& context, const DbStatements& statements, int rc) {
     ++context.failedStatements;
     context.messages.Show("* SQL error, cmd=" + statements.LastText() +
                           ", rc=" + std::to_string(rc) + " (" + statements.Error() + ").\n");
-    return false;
 }
 
 bool RunQuietly(sqlite3* db, std::string_view statement) {

@@ -15,6 +15,9 @@ namespace zyntra {
 // result is whether it ran.
 bool RunReported(WriterContext& context, DbStatements& statements, const BoundStatement& statement);
 
+// Shows and counts the last statement of `statements` as failed with result rc.
+void ReportFailed(WriterContext& context, const DbStatements& statements, int rc);
+
 // Runs a statement whose failure the caller answers for; the result is whether it ran.
 bool RunQuietly(sqlite3* db, std::string_view statement);
 
@@ -34,20 +37,23 @@ std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
 std::optional<int> NextInsertId(WriterContext& context, int& last, std::string_view table);
 
 // Runs a writer's find statement and decides for one record. Rules supplies the threshold,
-// the compared fields and the column holding the row's id.
+// the compared fields and the column holding the row's id. A find that fails (one too long to
+// run, for a long key) is shown and counted, and the record is left out: without knowing its
+// row, an insert could only add it a second time.
 template <class Rules>
-MergeDecision FindAndDecide(WriterContext& context, DbStatements& statements, const MergeRun& run,
-                            const typename Rules::Record& record,
-                            const typename Rules::Forms& forms) {
+std::optional<MergeDecision>
+FindAndDecide(WriterContext& context, DbStatements& statements, const MergeRun& run,
+              const typename Rules::Record& record, const typename Rules::Forms& forms) {
     std::vector<MatchedRow> matched;
     const int rows = statements.Run(Rules::FindStatement(forms), [&](const DbRows& found) {
         MatchCount count = Rules::Compare(found, 1, record, forms);
         if (count.matches >= Rules::kThreshold)
             matched.push_back({DecimalValue(found.Value(1, Rules::kIdColumn)), count.differences});
     });
-    // A find that failed on the way matched nothing.
-    if (rows < 0)
-        matched.clear();
+    if (rows < 0) {
+        ReportFailed(context, statements, rows);
+        return std::nullopt;
+    }
     return run.Decide(matched, record.id, context.syncMode);
 }
 
@@ -66,7 +72,11 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
             }
         }
         typename Rules::Forms forms = Rules::MakeForms(*record);
-        MergeDecision decision = FindAndDecide<Rules>(context, statements, run, *record, forms);
+        std::optional<MergeDecision> found =
+            FindAndDecide<Rules>(context, statements, run, *record, forms);
+        if (!found)
+            continue;
+        MergeDecision decision = *found;
         if (decision.action == MergeAction::Insert) {
             std::optional<int> id = NextInsertId(context, *nextId, Rules::kTable);
             if (!id)

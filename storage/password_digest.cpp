@@ -37,4 +37,13 @@ void PasswordDigest(const char* password, const char* salt, unsigned char* out) 
     out[16] = 0;
 }
 
+bool DigestsEqual(const unsigned char* a, const unsigned char* b, std::size_t size) {
+    // Volatile, so that the optimiser cannot turn the loop into one that leaves at the first
+    // difference.
+    volatile unsigned char difference = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        difference = difference | (a[i] ^ b[i]);
+    return difference == 0;
+}
+
 } // namespace zyntra

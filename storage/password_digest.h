@@ -18,4 +18,9 @@ std::array<unsigned char, 16> Md5Digest(const void* data, std::size_t size);
 // conversion) and one zero byte to out[0..16].
 void PasswordDigest(const char* password, const char* salt, unsigned char* out);
 
+// Whether the size bytes at a and at b are equal. Every byte is read whatever the earlier ones
+// held, so how long the check takes does not tell how many leading bytes of a typed password's
+// digest were right.
+bool DigestsEqual(const unsigned char* a, const unsigned char* b, std::size_t size);
+
 } // namespace zyntra

@@ -280,5 +280,52 @@ TEST_F(SyncPageTest, UndoLastSyncPutsTheDeviceBackAfterAsking) {
     EXPECT_TRUE(harness_.ui.question.Asked().back().text.starts_with(LangText("SM_UndoSyncAsk")));
 }
 
+// On a locked device each button that writes to it asks for the password first and writes
+// nothing after a wrong one or a cancel; backup and restore work on the program folder only.
+TEST_F(SyncPageTest, NothingReachesALockedDeviceWithoutItsPassword) {
+    Start(test::LockedDeviceHeader("A1", DriveKind::InternalMemory, "1234"));
+    test::InsertAddress(DevicePath(1), {1, "Ann", 0, "device@example.org"});
+    AddAddress("Bob", "bob@example.org");
+    harness_.ui.passwordDialog.QueuePassword("1234");
+    Get<SpeedButton>("sbSync").Click();
+    ASSERT_EQ(test::ReadAddresses(DevicePath(1)).size(), 2u);
+    auto deviceFiles = [this] {
+        std::vector<std::string> files;
+        for (int slot = 1; slot <= kDatabaseSlotCount; ++slot)
+            files.push_back(FileExists(DevicePath(slot)) ? ReadFile(DevicePath(slot)) : "-");
+        files.push_back(FileExists(internal_ + "_sync.dat") ? "marked" : "-");
+        return files;
+    };
+    const std::vector<std::string> before = deviceFiles();
+    Get<SpeedButton>("sbBackup").Click();
+    harness_.ui.messages.Clear();
+
+    AddAddress("Carl", "carl@example.org");
+    harness_.ui.passwordDialog.QueuePassword("12345");
+    Get<SpeedButton>("sbSync").Click();
+    harness_.ui.passwordDialog.QueueCancel();
+    Get<SpeedButton>("sbSync").Click();
+    for (const char* wrong : {"4321", "", "1234 "}) {
+        harness_.ui.question.QueueAnswer(true);
+        harness_.ui.passwordDialog.QueuePassword(wrong);
+        Get<SpeedButton>("sbUndoSync").Click();
+    }
+    Get<SpeedButton>("sbRestore").Click();
+    Get<SpeedButton>("sbBackup").Click();
+
+    EXPECT_EQ(deviceFiles(), before);
+    EXPECT_EQ(harness_.ui.passwordDialog.Shown().size(), 6u);
+    std::vector<std::string> expected(5, LangText("SM_PasswordIncorrectSync"));
+    expected.push_back(LangText("SM_ImportOK"));
+    expected.push_back(LangText("SM_ExportOK"));
+    EXPECT_EQ(ShownTexts(), expected);
+
+    harness_.ui.question.QueueAnswer(true);
+    harness_.ui.passwordDialog.QueuePassword("1234");
+    Get<SpeedButton>("sbUndoSync").Click();
+    ASSERT_EQ(test::ReadAddresses(DevicePath(1)).size(), 1u);
+    EXPECT_EQ(test::ReadAddresses(DevicePath(1))[0].name, "Ann");
+}
+
 } // namespace
 } // namespace zyntra

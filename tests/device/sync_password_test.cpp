@@ -1,7 +1,7 @@
 #include "storage/password_digest.h"
 #include "tests/device/device_link_fixture.h"
-#include "texts/lang_text.h"
 #include "tests/support/ui_doubles.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -121,6 +121,15 @@ TEST_F(PasswordTest, AMatchWithoutADialogFollowsTheSameRule) {
     Link().DiscoverDevices(false);
     EXPECT_FALSE(Link().PasswordMatches(""));
     EXPECT_FALSE(Link().PasswordMatches("open sesame"));
+
+    // All 32 stored bytes count, the zero padding after the digest too.
+    for (std::size_t at : {std::size_t{0}, std::size_t{15}, std::size_t{16}, kInfoDigestSize - 1}) {
+        header = LockedDeviceHeader("A", kInternal, "open sesame");
+        header.pwdDigest[at] ^= 0x01;
+        WriteFile(root_ + kInfoFileName, test::InfoFileBytes(header));
+        Link().DiscoverDevices(false);
+        EXPECT_FALSE(Link().PasswordMatches("open sesame")) << at;
+    }
 }
 
 TEST_F(PasswordTest, AuthorityTogglesTheUnmaskedViewOnlyWithTheRightPassword) {

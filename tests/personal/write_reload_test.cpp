@@ -200,5 +200,26 @@ TEST_F(WriteReloadTest, TheRebuildsLookupIndexGoesWithItsWorkTable) {
               std::vector<test::FixtureRow>{});
 }
 
+// A name so long that the lookup of its row is too long to run, while its insert is not: the
+// record is reported and left as it is, never added a second time.
+TEST_F(WriteReloadTest, ARecordWhoseRowCannotBeLookedUpIsNeverAddedAgain) {
+    const std::string name(1900, 'n');
+    test::InsertAddress(DevicePath(1), {1, name});
+    ASSERT_TRUE(LoadFromDevice().Clean());
+    ASSERT_EQ(Lists().AddrList.size(), 1u);
+
+    for (SyncMode mode : {SyncMode::KeepBoth, SyncMode::MemoryWins}) {
+        ui_.messages.Clear();
+        RunReport report = Sync(mode);
+        EXPECT_EQ(report.failedStatements, 1);
+        EXPECT_EQ(report.Of(RecordKind::AddressBook), KindCounts{});
+        ASSERT_EQ(ShownTexts().size(), 1u);
+        EXPECT_EQ(ShownTexts()[0].rfind("* SQL error, cmd=select id, name, ", 0), 0u);
+        const auto rows = test::ReadAddresses(DevicePath(1));
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].name, name);
+    }
+}
+
 } // namespace
 } // namespace zyntra

@@ -84,5 +84,32 @@ TEST(PasswordDigest, BuildsTheBlockForEveryPasswordLength) {
     EXPECT_NE(DigestHex(seventy.substr(0, 33)), DigestHex(seventy.substr(0, 32)));
 }
 
+TEST(DigestsEqual, FindsADifferenceInAnyBitOfAnyByte) {
+    unsigned char stored[32] = {};
+    PasswordDigest("open sesame", kPasswordSalt, stored);
+    unsigned char typed[32];
+    std::copy(std::begin(stored), std::end(stored), typed);
+    EXPECT_TRUE(DigestsEqual(typed, stored, sizeof stored));
+    // Nothing to compare is no difference.
+    EXPECT_TRUE(DigestsEqual(typed, stored, 0));
+
+    for (std::size_t at = 0; at < sizeof typed; ++at) {
+        for (int bit = 0; bit < 8; ++bit) {
+            typed[at] ^= static_cast<unsigned char>(1 << bit);
+            EXPECT_FALSE(DigestsEqual(typed, stored, sizeof stored)) << at << ":" << bit;
+            EXPECT_FALSE(DigestsEqual(stored, typed, sizeof stored)) << at << ":" << bit;
+            typed[at] ^= static_cast<unsigned char>(1 << bit);
+        }
+    }
+    // Only the first size bytes count.
+    typed[31] = 0x5A;
+    EXPECT_TRUE(DigestsEqual(typed, stored, 31));
+    EXPECT_FALSE(DigestsEqual(typed, stored, 32));
+
+    unsigned char empty[32] = {};
+    PasswordDigest("", kPasswordSalt, empty);
+    EXPECT_FALSE(DigestsEqual(empty, stored, sizeof stored));
+}
+
 } // namespace
 } // namespace zyntra

@@ -4,8 +4,10 @@
 
 namespace zyntra::test {
 
-std::optional<std::string> ToUtf8(const char* charset, const std::string& bytes) {
-    iconv_t cd = iconv_open("UTF-8", charset);
+namespace {
+
+std::optional<std::string> Convert(const char* from, const char* to, const std::string& bytes) {
+    iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::nullopt;
     std::string in = bytes;
@@ -19,6 +21,16 @@ std::optional<std::string> ToUtf8(const char* charset, const std::string& bytes)
         return std::nullopt;
     out.resize(out.size() - outLeft);
     return out;
+}
+
+} // namespace
+
+std::optional<std::string> ToUtf8(const char* charset, const std::string& bytes) {
+    return Convert(charset, "UTF-8", bytes);
+}
+
+std::optional<std::string> FromUtf8(const char* charset, const std::string& utf8) {
+    return Convert("UTF-8", charset, utf8);
 }
 
 } // namespace zyntra::test

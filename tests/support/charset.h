@@ -9,4 +9,7 @@ namespace zyntra::test {
 // (not the program's shim); nothing when they are not all valid there.
 std::optional<std::string> ToUtf8(const char* charset, const std::string& bytes);
 
+// UTF-8 text converted into the charset the same way; nothing when a character is missing there.
+std::optional<std::string> FromUtf8(const char* charset, const std::string& utf8);
+
 } // namespace zyntra::test

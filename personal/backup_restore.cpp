@@ -50,6 +50,9 @@ RunReport PersonalEngine::Backup() {
         return report;
     }
     SaveInto(RunTarget::WorkingCopies, DataSelection::All(), SyncMode::KeepBoth, report);
+    // A working copy that did not take memory's records must not be loaded over them.
+    if (!report.copiesSucceeded)
+        return report;
     LoadInto(RunTarget::WorkingCopies, DataSelection::All(), report);
     // A working copy that lacks a record, or kept an old backup's data because it could not be
     // replaced, would take the previous backup's place with less than it holds.

@@ -225,8 +225,9 @@ RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
         report.failedFiles.push_back({ShownName(RunTarget::Device, 1), FileFailure::NotCopied});
     }
     SaveInto(RunTarget::Device, selection, mode, report);
-    // Another device mounted in its place would be loaded over the records not yet written.
-    if (!report.DeviceChanged())
+    // Memory is reloaded only from files that took what it holds: a file left as it was (or
+    // another device mounted in its place) would be loaded over the records not yet written.
+    if (report.copiesSucceeded)
         LoadInto(RunTarget::Device, selection, report);
     device_.DeleteSyncMarkers();
     return report;

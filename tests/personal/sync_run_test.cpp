@@ -87,9 +87,10 @@ TEST_F(SyncRunTest, AFailedCopyBackLeavesTheDevicesFileByteIdentical) {
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{{"Secretary/PIM.db", FileFailure::NotReplaced}}));
     EXPECT_TRUE(ShownTexts().empty());
-    // Memory is reloaded from the unchanged file.
+    // Memory keeps the record that could not be written; the unchanged file is not loaded
+    // over it.
     ASSERT_EQ(Lists().AddrList.size(), 1u);
-    EXPECT_EQ(Lists().AddrList[0]->name, "Dev");
+    EXPECT_EQ(Lists().AddrList[0]->name, "Mem");
 }
 
 TEST_F(SyncRunTest, AStaleScratchCopyIsNeverWrittenToTheDevice) {
@@ -130,8 +131,9 @@ TEST_F(SyncRunTest, AFailedDictionaryRebuildLeavesTheDevicesDictionaryAsItWas) {
     EXPECT_FALSE(report.copiesSucceeded);
     EXPECT_EQ(report.failedFiles,
               (std::vector<FailedFile>{{"Secretary/ECDIY_Dict.db", FileFailure::NotRebuilt}}));
+    // The entry that could not be written stays in memory.
     ASSERT_EQ(Lists().ECUserList.size(), 1u);
-    EXPECT_EQ(Lists().ECUserList[0]->storedHeadword, "cat");
+    EXPECT_EQ(Lists().ECUserList[0]->hw_name, "dog");
 }
 
 // A device that takes no more (full, or pulled out) fails the first file it is given back: the

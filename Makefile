@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 DEMO_DIR := $(abspath $(BUILD_DIR))/demo
 
-.PHONY: all configure deps test test-sanitize fuzz bench run demo demo-reset clean
+.PHONY: all configure deps test test-sanitize fuzz fuzz-smoke bench run demo demo-reset clean
 
 all: configure
 	cmake --build $(BUILD_DIR)
@@ -20,11 +20,19 @@ test: deps
 	$(MAKE) all
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-# The core, the command line and their tests under address and undefined-behaviour sanitizers.
+# The core, the command line and their tests under address and undefined-behaviour sanitizers
+# (clang); the same build holds the fuzz targets, which `make fuzz-smoke` runs briefly.
 test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# Every fuzz target of the sanitizer build for FUZZ_SMOKE_SECONDS each: what CI runs.
+FUZZ_SMOKE_SECONDS ?= 30
+fuzz-smoke: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	scripts/run-fuzz.sh build-sanitize $(FUZZ_SMOKE_SECONDS)
 
 # Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, address and undefined-behaviour
 # sanitizers), from the seed corpus in fuzz/corpus; findings go to build-fuzz/artifacts.

@@ -38,7 +38,9 @@ TEST(CalendarRoundTrip, AppointmentsOfEveryKindInBothInterfaceCharsets) {
     for (const auto& [charset, chinese] : {std::pair{"BIG5", "和客戶吃午飯，記得帶名片"},
                                            std::pair{"GB2312", "和客户吃午饭，记得带名片"}}) {
         SCOPED_TRACE(charset);
-        auto in = [&](const std::string& utf8) { return InCharset(utf8, charset); };
+        auto in = [&charset = charset](const std::string& utf8) {
+            return InCharset(utf8, charset);
+        };
         const std::vector<SCHEDULE> appointments = {
             Appointment("2026/01/05", "09:00", "10:30", in(chinese), -1),
             Appointment("2026/01/06", "08:15", "08:45", in("at the start"), 0),
@@ -82,7 +84,9 @@ TEST(CalendarRoundTrip, TasksOfEveryPriorityStatusAndType) {
     for (const auto& [charset, chinese] :
          {std::pair{"BIG5", "交季度報告"}, std::pair{"GB2312", "交季度报告"}}) {
         SCOPED_TRACE(charset);
-        auto in = [&](const std::string& utf8) { return InCharset(utf8, charset); };
+        auto in = [&charset = charset](const std::string& utf8) {
+            return InCharset(utf8, charset);
+        };
         std::vector<PLANS> tasks;
         for (int priority = 0; priority < kToDoPriorityCount; ++priority)
             for (int category = 0; category < kToDoTypeCount; ++category)

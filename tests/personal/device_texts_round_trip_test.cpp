@@ -241,12 +241,8 @@ TEST_P(DeviceTextsRoundTrip, ATextIsLoadedWholeOrItsRecordIsReadOnlyAndNeverWrit
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(InterfaceCharsets, DeviceTextsRoundTrip,
-                         ::testing::Values("ARMSCII-8", "BIG5", "GB2312"), [](const auto& info) {
-                             std::string name = info.param;
-                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(InterfaceCharsets, DeviceTextsRoundTrip, test::InterfaceCharsets(),
+                         test::CharsetTestName);
 
 } // namespace
 } // namespace zyntra

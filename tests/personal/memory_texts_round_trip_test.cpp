@@ -238,12 +238,8 @@ TEST_P(MemoryTextsRoundTrip, EveryTextComesBackAsTypedOrItsStatementIsRefused) {
     EXPECT_EQ(readOnly_, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(InterfaceCharsets, MemoryTextsRoundTrip,
-                         ::testing::Values("ARMSCII-8", "BIG5", "GB2312"), [](const auto& info) {
-                             std::string name = info.param;
-                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(InterfaceCharsets, MemoryTextsRoundTrip, test::InterfaceCharsets(),
+                         test::CharsetTestName);
 
 } // namespace
 } // namespace zyntra

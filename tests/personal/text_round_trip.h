@@ -6,6 +6,7 @@
 #include "tests/personal/fuzzed_texts.h"
 #include "tests/support/personal_db_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -62,5 +63,15 @@ DeviceTables ReadDeviceTables(const std::string& slot1, const std::string& slot2
 
 // Every table holds the same rows, value for value.
 void ExpectSameTables(const DeviceTables& expected, const DeviceTables& actual);
+
+// The three interface charsets the round trips run in, named for the tests' names.
+inline auto InterfaceCharsets() {
+    return ::testing::Values("ARMSCII-8", "BIG5", "GB2312");
+}
+inline std::string CharsetTestName(const ::testing::TestParamInfo<const char*>& info) {
+    std::string name = info.param;
+    name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+    return name;
+}
 
 } // namespace zyntra::test

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 namespace zyntra {
@@ -38,12 +39,9 @@ void PasswordDigest(const char* password, const char* salt, unsigned char* out) 
 }
 
 bool DigestsEqual(const unsigned char* a, const unsigned char* b, std::size_t size) {
-    // Volatile, so that the optimiser cannot turn the loop into one that leaves at the first
-    // difference.
-    volatile unsigned char difference = 0;
-    for (std::size_t i = 0; i < size; ++i)
-        difference = difference | (a[i] ^ b[i]);
-    return difference == 0;
+    // OpenSSL's comparison reads every byte whatever it finds, and is written so that no
+    // compiler turns it into one that leaves at the first difference.
+    return CRYPTO_memcmp(a, b, size) == 0;
 }
 
 } // namespace zyntra

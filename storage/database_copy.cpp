@@ -38,19 +38,6 @@ private:
     int fd_;
 };
 
-bool WriteAll(int fd, const char* data, ssize_t size) {
-    while (size > 0) {
-        ssize_t written = FaultableWrite(fd, data, static_cast<size_t>(size));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
 bool CopyByReading(int from, int to) {
     char buffer[64 * 1024];
     for (;;) {
@@ -61,7 +48,7 @@ bool CopyByReading(int from, int to) {
             return false;
         if (got == 0)
             return true;
-        if (!WriteAll(to, buffer, got))
+        if (!FaultableWriteAll(to, buffer, static_cast<std::size_t>(got)))
             return false;
     }
 }

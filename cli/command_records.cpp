@@ -227,6 +227,7 @@ int RunImport(CliApp& app, const CommandArgs& args) {
         return *refused;
     import.Commit();
     const RunReport synced = personal.Synchronize(DataSelection::Only(kind), mode);
+    PrintReport(app, args, synced, DataSelection::Only(kind));
     if (!app.Succeeded(synced))
         return kExitFailed;
     app.Tell(app.Text("SM_CliSynced") + " " + app.Text(KindCaptionKey(kind)) +

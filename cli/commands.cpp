@@ -1,5 +1,11 @@
 #include "cli/commands.h"
 
+#include "cli/cli_app.h"
+#include "cli/report_json.h"
+#include "personal/run_report.h"
+
+#include <cstdio>
+
 namespace zyntra {
 
 std::string CommandArgs::Option(const std::string& name, const std::string& fallback) const {
@@ -36,24 +42,35 @@ const std::vector<Command>& Commands() {
          CheckExport,
          RunExport},
         {"import",
-         "KIND FILE [--format json|csv|vcard|ical] [--mode memory|device|both]",
+         "KIND FILE [--format json|csv|vcard|ical] [--mode memory|device|both] [--quiet]",
          "synchronise records from FILE with the device",
          {"--format", "--mode"},
          2,
          2,
          true,
          CheckImport,
-         RunImport},
+         RunImport,
+         {"--quiet"}},
         {"backup",
-         "",
+         "[--quiet]",
          "back the device's personal data up into the program folder",
          {},
          0,
          0,
          true,
          nullptr,
-         RunBackup},
-        {"restore", "", "write the backup to the device", {}, 0, 0, true, nullptr, RunRestore},
+         RunBackup,
+         {"--quiet"}},
+        {"restore",
+         "[--quiet]",
+         "write the backup to the device",
+         {},
+         0,
+         0,
+         true,
+         nullptr,
+         RunRestore,
+         {"--quiet"}},
         SnapshotsCommand(),
         RestoreSnapshotCommand(),
         {"ls",
@@ -69,6 +86,13 @@ const std::vector<Command>& Commands() {
         DeleteCommand(),
     };
     return commands;
+}
+
+void PrintReport(const CliApp& app, const CommandArgs& args, const RunReport& report,
+                 DataSelection selection) {
+    if (report.busy || report.noDevice || args.Flag("--quiet"))
+        return;
+    std::fputs(ReportJson(report, selection, app.RecordCodec()).c_str(), app.Out());
 }
 
 std::string UsageText() {
@@ -90,6 +114,9 @@ std::string UsageText() {
             "vcard is for addressbook, ical for schedule and todo; import takes a .vcf or\n"
             ".ics FILE as such without --format, any other as json, and tells on standard\n"
             "error what of each record it could not map.\n"
+            "import, backup and restore print what they wrote as JSON on standard output:\n"
+            "per kind the records added, updated, kept twice, left alone and already there,\n"
+            "and the names of those that differed; --quiet leaves it out.\n"
             "copy skips a file whose name is already in the target folder unless --replace\n"
             "is given; each file takes its lyrics (.lrc) or subtitles (.srt) along.\n\n"
             "exit codes: 0 success, 1 the run failed, 2 usage error, 3 no usable device,\n"

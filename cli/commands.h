@@ -1,5 +1,7 @@
 #pragma once
 
+#include "personal/record_kind.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 namespace zyntra {
 
 class CliApp;
+struct RunReport;
 
 // The words after the command name, with the options taken out.
 struct CommandArgs {
@@ -56,6 +59,10 @@ Command DeleteCommand();
 // The snapshots taken before each synchronisation (cli/command_snapshots.cpp).
 Command SnapshotsCommand();
 Command RestoreSnapshotCommand();
+
+// The report of a run that wrote, as JSON on standard output, unless --quiet was given.
+void PrintReport(const CliApp& app, const CommandArgs& args, const RunReport& report,
+                 DataSelection selection);
 
 // The help text listing every command.
 std::string UsageText();

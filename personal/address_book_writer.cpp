@@ -10,12 +10,15 @@ struct AddressRules {
     static constexpr int kThreshold = 4;
     static inline const int kIdColumn = AddressBookStatements().find.PositionOf(kRowIdColumn);
     static constexpr const char* kTable = kAddressBookFields.table;
+    static constexpr RecordKind kKind = RecordKind::AddressBook;
     static constexpr const char* kCountStatement = "select count(id) from telephone;";
     static constexpr const char* kMaxStatement = "select max(id) from telephone;";
 
     static Forms MakeForms(const ADDRESSBOOK& record) {
         return WriterValues(kAddressBookFields, record);
     }
+
+    static std::string ShortName(const ADDRESSBOOK& record) { return record.name; }
 
     static BoundStatement FindStatement(const Forms& forms) {
         return AddressBookStatements().Find(forms);

@@ -29,6 +29,11 @@ bool RowHolds(DbStatements& statements, int id, const FieldValues& values) {
     return holds;
 }
 
+// "weekday/period", both counted from 1.
+std::string CellName(int weekday, int period) {
+    return std::to_string(weekday + 1) + "/" + std::to_string(period + 1);
+}
+
 } // namespace
 
 void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
@@ -52,13 +57,18 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
                 tableChecked = true;
             }
             const int id = w * kClassPeriodCount + p + 1;
+            const bool holds = RowHolds(statements, id, values);
             // A read-only cell goes only where its row lacks its texts, as in a backup's fresh
             // copy; its own row is never written again.
-            if (grid[w][p].stored.readOnly && RowHolds(statements, id, values))
+            if (grid[w][p].stored.readOnly && holds)
                 continue;
             // Every cell has its row: writing one counts as updating it, whatever the mode.
-            if (RunReported(context, statements, ClassCellUpdateStatement(id, values)))
-                ++context.counts.updated;
+            if (!RunReported(context, statements, ClassCellUpdateStatement(id, values)))
+                continue;
+            ++context.counts.updated;
+            if (!holds)
+                context.differed.Add(
+                    {RecordKind::ClassTable, CellName(w, p), DifferedAction::Updated});
         }
     }
 }

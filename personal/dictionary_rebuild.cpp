@@ -9,6 +9,7 @@ namespace zyntra {
 namespace {
 
 struct DictionaryVariant {
+    RecordKind kind;
     int dictId;
     const char* createHeadword;
     bool journalOffWhenCreated;
@@ -16,6 +17,7 @@ struct DictionaryVariant {
 };
 
 const DictionaryVariant kECVariant = {
+    RecordKind::ECUser,
     71,
     "CREATE TABLE headword(dict_id INTEGER NOT NULL, hw_id INTEGER PRIMARY KEY, hw_name "
     "TEXT\tNOT NULL COLLATE NOCASE, hw_match TEXT NOT NULL COLLATE NOCASE, type TEXT NOT NULL, "
@@ -26,6 +28,7 @@ const DictionaryVariant kECVariant = {
 };
 
 const DictionaryVariant kCEVariant = {
+    RecordKind::CEUser,
     72,
     "CREATE TABLE headword(dict_id INTEGER  NOT NULL, hw_id INTEGER  PRIMARY KEY, hw_name TEXT "
     "NOT NULL COLLATE NOCASE, hw_match TEXT NOT NULL COLLATE NOCASE, type TEXT NOT NULL, exp "
@@ -129,7 +132,7 @@ bool MergeEntries(WriterContext& context, const DictionaryVariant& variant,
         run.Claim(decision.rowId);
         if (decision.action == MergeAction::Skip ||
             RunReported(context, statements, EntryStatement(values, decision)))
-            Tally(context.counts, decision.outcome);
+            TallyAndName(context, variant.kind, decision.outcome, [&] { return entry->hw_name; });
     }
     return true;
 }

@@ -53,6 +53,19 @@ MergeDecision MergeRun::Decide(const std::vector<MatchedRow>& matched, int recor
     }
 }
 
+std::optional<DifferedAction> DifferedActionOf(MergeOutcome outcome) {
+    switch (outcome) {
+    case MergeOutcome::Updated:
+        return DifferedAction::Updated;
+    case MergeOutcome::KeptTwice:
+        return DifferedAction::KeptTwice;
+    case MergeOutcome::LeftAlone:
+        return DifferedAction::LeftAlone;
+    default:
+        return std::nullopt;
+    }
+}
+
 void Tally(KindCounts& counts, MergeOutcome outcome) {
     switch (outcome) {
     case MergeOutcome::Added:

@@ -3,6 +3,7 @@
 #include "personal/run_report.h"
 #include "personal/text_forms.h"
 
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct MergeDecision {
 
 // Counts one record under its outcome.
 void Tally(KindCounts& counts, MergeOutcome outcome);
+
+// What was done with a record that differed from its row; nothing for one added or equal.
+std::optional<DifferedAction> DifferedActionOf(MergeOutcome outcome);
 
 // The decisions of one writer run, record by record among the rows that reached the threshold
 // (in result order): none reached, insert; otherwise mode 0 updates, mode 1 skips, mode 2

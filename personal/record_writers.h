@@ -19,8 +19,9 @@ struct WriterContext {
     int syncMode = 2;
     MessageBox& messages;
     KindCounts counts{};
-    int failedStatements = 0; // "* SQL error ..." shown
-    bool stopped = false;     // a count or max statement failed: nothing was written
+    DifferedRecords differed{}; // of every kind written through this context
+    int failedStatements = 0;   // "* SQL error ..." shown
+    bool stopped = false;       // a count or max statement failed: nothing was written
 };
 
 // Merge a list into its table record by record, in list order: insert, update the matching row

@@ -4,6 +4,19 @@
 
 namespace zyntra {
 
+void DifferedRecords::Add(DifferedRecord record) {
+    if (listed_.size() < kListedLimit)
+        listed_.push_back(std::move(record));
+    else
+        ++notListed_;
+}
+
+void DifferedRecords::Append(const DifferedRecords& other) {
+    for (const DifferedRecord& record : other.listed_)
+        Add(record);
+    notListed_ += other.notListed_;
+}
+
 bool RunReport::Clean() const {
     return !busy && !noDevice && Succeeded() && failedFiles.empty() && failedStatements == 0 &&
            unreadableRows == 0;

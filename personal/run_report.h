@@ -3,6 +3,7 @@
 #include "personal/record_kind.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,43 @@ struct KindCounts {
 
     int Total() const { return added + updated + keptTwice + leftAlone + skippedEqual; }
     bool operator==(const KindCounts&) const = default;
+};
+
+// What a run did with a record that differed from the database row of its key.
+enum class DifferedAction {
+    KeptTwice, // inserted beside the row
+    Updated,   // written over the row
+    LeftAlone, // the row kept as it was
+};
+
+// A record that differed, named shortly: an address's name; a schedule's "date start
+// content"; a to-do's "date content"; a headword; a timetable cell's "weekday/period", both
+// counted from 1. Texts are in the interface charset.
+struct DifferedRecord {
+    RecordKind kind = RecordKind::AddressBook;
+    std::string name;
+    DifferedAction action = DifferedAction::Updated;
+
+    bool operator==(const DifferedRecord&) const = default;
+};
+
+// The records that differed, in the order they were decided. Only the first kListedLimit are
+// kept by name, so a run over a large list stays small; the rest are only counted.
+class DifferedRecords {
+public:
+    static constexpr std::size_t kListedLimit = 1000;
+
+    void Add(DifferedRecord record);
+    void Append(const DifferedRecords& other);
+    void Clear() { *this = {}; }
+
+    const std::vector<DifferedRecord>& Listed() const { return listed_; }
+    int NotListed() const { return notListed_; }
+    int Total() const { return static_cast<int>(listed_.size()) + notListed_; }
+
+private:
+    std::vector<DifferedRecord> listed_;
+    int notListed_ = 0;
 };
 
 // What went wrong with a database file.
@@ -63,6 +101,9 @@ struct RunReport {
     // What the writers did, by RecordKind; loads count nothing. The writers work on scratch
     // copies: a database named in failedFiles did not receive what its kinds count.
     std::array<KindCounts, kAllRecordKinds.size()> counts{};
+    // The records that were kept twice, updated or left alone because they differed from the
+    // row of their key; like the counts, only what the writers did.
+    DifferedRecords differed;
 
     KindCounts& Of(RecordKind kind) { return counts.at(static_cast<std::size_t>(kind)); }
     const KindCounts& Of(RecordKind kind) const {

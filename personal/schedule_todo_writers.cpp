@@ -10,10 +10,15 @@ struct ScheduleRules {
     static constexpr int kThreshold = 4;
     static inline const int kIdColumn = ScheduleStatements().find.PositionOf(kRowIdColumn);
     static constexpr const char* kTable = kScheduleFields.table;
+    static constexpr RecordKind kKind = RecordKind::Schedule;
     static constexpr const char* kCountStatement = "select count(id) from schedule;";
     static constexpr const char* kMaxStatement = "select max(id) from schedule;";
 
     static Forms MakeForms(const SCHEDULE& record) { return WriterValues(kScheduleFields, record); }
+
+    static std::string ShortName(const SCHEDULE& record) {
+        return record.date + " " + record.start_time + " " + record.content;
+    }
 
     static BoundStatement FindStatement(const Forms& forms) {
         return ScheduleStatements().Find(forms);
@@ -44,10 +49,13 @@ struct ToDoRules {
     static constexpr int kThreshold = 3;
     static inline const int kIdColumn = ToDoStatements().find.PositionOf(kRowIdColumn);
     static constexpr const char* kTable = kToDoFields.table;
+    static constexpr RecordKind kKind = RecordKind::ToDo;
     static constexpr const char* kCountStatement = "select count(id) from todolist;";
     static constexpr const char* kMaxStatement = "select max(id) from todolist;";
 
     static Forms MakeForms(const PLANS& record) { return WriterValues(kToDoFields, record); }
+
+    static std::string ShortName(const PLANS& record) { return record.date + " " + record.content; }
 
     static BoundStatement FindStatement(const Forms& forms) { return ToDoStatements().Find(forms); }
 

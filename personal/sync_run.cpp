@@ -126,6 +126,7 @@ bool PersonalEngine::WriteSlot1(const SlotFile& file, DataSelection selection, S
     write(RecordKind::ToDo, WriteToDo, lists_.ToDoList);
     write(RecordKind::ClassTable, WriteClassTable, lists_.classGrid);
     report.failedStatements += context.failedStatements;
+    report.differed.Append(context.differed);
     // An error that ended the transaction early lost the writes before it: the copy is not
     // written back.
     const bool committed = !transaction || RunQuietly(db, "COMMIT;");
@@ -164,6 +165,7 @@ bool PersonalEngine::WriteDictionary(int slot, const SlotFile& file, SyncMode mo
                                    : RebuildCEUser(context, lists_.CEUserList);
     report.Of(slot == 2 ? RecordKind::ECUser : RecordKind::CEUser) = context.counts;
     report.failedStatements += context.failedStatements;
+    report.differed.Append(context.differed);
     db_close(db);
     // A rebuild that failed half-way must not replace the dictionary. It was rolled back on
     // the scratch copy, so the dictionary is as it was and the run may go on.

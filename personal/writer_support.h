@@ -37,7 +37,8 @@ std::optional<int> LargestId(sqlite3* db, std::string_view countStatement,
 std::optional<int> NextInsertId(WriterContext& context, int& last, std::string_view table);
 
 // Runs a writer's find statement and decides for one record. Rules supplies the threshold,
-// the compared fields and the column holding the row's id. A find that fails (one too long to
+// the compared fields and the column holding the row's id (and, for the merge, the kind and
+// the record's short name). A find that fails (one too long to
 // run, for a long key) is shown and counted, and the record is left out: without knowing its
 // row, an insert could only add it a second time.
 template <class Rules>
@@ -55,6 +56,15 @@ FindAndDecide(WriterContext& context, DbStatements& statements, const MergeRun& 
         return std::nullopt;
     }
     return run.Decide(matched, record.id, context.syncMode);
+}
+
+// Counts a record under its outcome and names it when it differed from its row. `name` makes
+// the name, only then.
+template <class MakeName>
+void TallyAndName(WriterContext& context, RecordKind kind, MergeOutcome outcome, MakeName&& name) {
+    Tally(context.counts, outcome);
+    if (std::optional<DifferedAction> action = DifferedActionOf(outcome))
+        context.differed.Add({kind, name(), *action});
 }
 
 // The merge of one list: ids for inserts continue after the table's largest id.
@@ -84,15 +94,16 @@ void MergeRecords(WriterContext& context, const RecordList<typename Rules::Recor
             decision.rowId = *id;
         }
         run.Claim(decision.rowId);
+        const auto name = [&] { return Rules::ShortName(*record); };
         if (decision.action == MergeAction::Skip) {
-            Tally(context.counts, decision.outcome);
+            TallyAndName(context, Rules::kKind, decision.outcome, name);
             continue;
         }
         if (RunReported(context, statements,
                         decision.action == MergeAction::Insert
                             ? Rules::InsertStatement(decision.rowId, *record, forms)
                             : Rules::UpdateStatement(decision.rowId, *record, forms)))
-            Tally(context.counts, decision.outcome);
+            TallyAndName(context, Rules::kKind, decision.outcome, name);
     }
 }
 

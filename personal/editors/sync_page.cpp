@@ -3,6 +3,7 @@
 #include "device/device_link.h"
 #include "kit/controls.h"
 #include "personal/editors/editor_services.h"
+#include "personal/editors/sync_report_text.h"
 #include "texts/lang_text.h"
 
 namespace zyntra {
@@ -80,6 +81,14 @@ void SyncPage::ShowSyncPage() {
         recordCountSink_(0);
 }
 
+void SyncPage::ShowResult(const char* key) {
+    const std::string details = SyncReportDetails(lastReport_);
+    if (details.empty())
+        ui_.messages.Show(LangText(key));
+    else
+        ui_.messages.ShowWithDetails(LangText(key), details);
+}
+
 void SyncPage::sbSyncClick() {
     if (Running() || !engine_.DeviceConnected())
         return;
@@ -96,7 +105,7 @@ void SyncPage::sbSyncClick() {
         ListsReloaded();
     }
     devices_.RefreshConditionalControls(); // Undo Last Sync now has a snapshot to write back
-    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_SyncOK" : "SM_SyncNG"));
+    ShowResult(lastReport_.Succeeded() ? "SM_SyncOK" : "SM_SyncNG");
 }
 
 void SyncPage::sbBackupClick() {
@@ -108,7 +117,7 @@ void SyncPage::sbBackupClick() {
         lastReport_ = engine_.Backup();
         ListsReloaded();
     }
-    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_ExportOK" : "SM_ExportNG"));
+    ShowResult(lastReport_.Succeeded() ? "SM_ExportOK" : "SM_ExportNG");
 }
 
 void SyncPage::sbRestoreClick() {
@@ -121,7 +130,7 @@ void SyncPage::sbRestoreClick() {
         ListsReloaded();
     }
     if (lastReport_.restoredAnything)
-        ui_.messages.Show(LangText("SM_ImportOK"));
+        ShowResult("SM_ImportOK");
 }
 
 void SyncPage::sbUndoSyncClick() {

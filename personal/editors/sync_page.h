@@ -91,6 +91,8 @@ private:
 
     void ShowSyncPage();
     void ListsReloaded();
+    // The result of the last run under the language text of `key`, with its report as details.
+    void ShowResult(const char* key);
 
     SyncPageControls controls_;
     UiServices ui_;

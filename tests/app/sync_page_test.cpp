@@ -83,9 +83,12 @@ TEST_F(SyncPageTest, SyncRunsTheCheckedKindsInTheModeOfTheRadioButtons) {
         int button;
         KindCounts counts;
         std::size_t rows;
+        const char* countKey;  // the count's words in the result's details
+        const char* actionKey; // what the details say was done with Ann
     };
-    for (const Case& c :
-         {Case{1, {.leftAlone = 1}, 1}, Case{0, {.updated = 1}, 1}, Case{2, {.keptTwice = 1}, 2}}) {
+    for (const Case& c : {Case{1, {.leftAlone = 1}, 1, "SM_CliLeftAlone", "SM_ReportLeftAlone"},
+                          Case{0, {.updated = 1}, 1, "SM_CliUpdated", "SM_ReportUpdated"},
+                          Case{2, {.keptTwice = 1}, 2, "SM_CliKeptTwice", "SM_ReportKeptTwice"}}) {
         Lists().ResetAllLists();
         AddAddress("Ann", "memory" + std::to_string(c.button) + "@example.org");
         ChooseMode(c.button);
@@ -96,6 +99,10 @@ TEST_F(SyncPageTest, SyncRunsTheCheckedKindsInTheModeOfTheRadioButtons) {
         EXPECT_EQ(Page().LastReport().Of(RecordKind::AddressBook), c.counts) << c.button;
         EXPECT_EQ(test::ReadAddresses(DevicePath(1)).size(), c.rows) << c.button;
         EXPECT_EQ(ShownTexts().back(), LangText("SM_SyncOK"));
+        EXPECT_EQ(harness_.ui.messages.Shown().back().details,
+                  LangText("SM_ReportAddressBook") + ": " + FormatCount(LangText(c.countKey), 1) +
+                      "\n    Ann (" + LangText(c.actionKey) + ")\n");
+        EXPECT_NE(LangText(c.actionKey), "");
         const auto& history = harness_.ui.waitCursor.History();
         EXPECT_EQ(std::vector<CursorShape>(history.begin() + cursorShapes, history.end()),
                   (std::vector<CursorShape>{CursorShape::Wait, CursorShape::Default}));

@@ -1,6 +1,7 @@
 #include "cli/csv.h"
 #include "storage/database_files.h"
 #include "tests/cli/cli_sandbox.h"
+#include "tests/support/device_fixture.h"
 #include "tests/support/personal_db_fixture.h"
 
 #include <filesystem>
@@ -31,7 +32,12 @@ TEST(CliBackup, BackupThenAWipedDeviceThenRestoreBringsTheDataBack) {
 
     ProcessResult backup = sandbox.Run({"backup"}, kTraditionalLocale);
     ASSERT_EQ(backup.exitCode, 0) << backup.err;
-    EXPECT_EQ(backup.out, "");
+    // The backup starts from empty copies: everything is added.
+    const Json backedUp = Json::parse(backup.out).at("kinds");
+    EXPECT_EQ(backedUp.size(), 6u);
+    EXPECT_EQ(backedUp.at("addressbook").at("added"), 2);
+    EXPECT_EQ(backedUp.at("ecdict").at("added"), 1);
+    EXPECT_EQ(backedUp.at("todo").at("differed"), Json::array());
     EXPECT_EQ(ReadFile(DevicePim(root)), deviceBefore);
     const std::string backupPim = sandbox.ProgramFolderPath() + "backup/default-1.dat";
     ASSERT_EQ(ReadAddresses(backupPim).size(), 2u);
@@ -41,6 +47,10 @@ TEST(CliBackup, BackupThenAWipedDeviceThenRestoreBringsTheDataBack) {
     ASSERT_TRUE(ReadAddresses(DevicePim(root)).empty());
     ProcessResult restore = sandbox.Run({"restore"}, kTraditionalLocale);
     ASSERT_EQ(restore.exitCode, 0) << restore.err;
+    const Json restored = Json::parse(restore.out).at("kinds");
+    EXPECT_EQ(restored.at("addressbook").at("added"), 2);
+    EXPECT_EQ(restored.at("schedule").at("added"), 1);
+    EXPECT_EQ(restored.at("cedict").at("added"), 0);
     std::vector<AddressRow> addresses = ReadAddresses(DevicePim(root));
     ASSERT_EQ(addresses.size(), 2u);
     EXPECT_EQ(addresses[0].name, "陳大文");
@@ -52,6 +62,33 @@ TEST(CliBackup, BackupThenAWipedDeviceThenRestoreBringsTheDataBack) {
     EXPECT_EQ(ReadToDos(DevicePim(root))[0].content, "繳電話費");
     ASSERT_EQ(ReadHeadwords(DeviceECDict(root)).size(), 1u);
     EXPECT_EQ(ReadHeadwords(DeviceECDict(root))[0].exp, "算盤");
+}
+
+// --quiet leaves the report out; the lines on standard error stay. A restore onto the device it
+// came from finds every record there, and names one changed since.
+TEST(CliBackup, QuietLeavesTheReportOutAndARestoreNamesWhatDiffered) {
+    CliSandbox sandbox;
+    const std::string root = sandbox.AddDevice();
+    FillDevice(root);
+    ProcessResult backup = sandbox.Run({"backup", "--quiet"});
+    ASSERT_EQ(backup.exitCode, 0) << backup.err;
+    EXPECT_EQ(backup.out, "");
+    EXPECT_NE(backup.err.find("backed up into"), std::string::npos) << backup.err;
+
+    FixtureDatabase(DevicePim(root)).Exec("update todolist set priority = 2 where id = 1");
+    ProcessResult restore = sandbox.Run({"restore"});
+    ASSERT_EQ(restore.exitCode, 0) << restore.err;
+    EXPECT_NE(restore.err.find("written to the device"), std::string::npos) << restore.err;
+    const Json kinds = Json::parse(restore.out).at("kinds");
+    EXPECT_EQ(kinds.at("addressbook").at("skippedEqual"), 2);
+    EXPECT_EQ(kinds.at("todo").at("updated"), 1);
+    EXPECT_EQ(kinds.at("todo").at("differed"),
+              Json::parse(R"([{"name": "2026/05/02 繳電話費", "action": "updated"}])"));
+    EXPECT_EQ(ReadToDos(DevicePim(root)).at(0).priority, 0);
+
+    ProcessResult quiet = sandbox.Run({"restore", "--quiet"});
+    ASSERT_EQ(quiet.exitCode, 0) << quiet.err;
+    EXPECT_EQ(quiet.out, "");
 }
 
 TEST(CliBackup, ExportFromTheBackupNeedsNoDevice) {

@@ -23,6 +23,7 @@ std::string Today() {
 struct ModeCase {
     const char* mode;
     std::vector<std::string> expectedNotes; // Alice's rows, in id order
+    std::string action;                     // what the report says was done with her
 };
 
 TEST(CliImport, EachModeDecidesBetweenTheFileAndTheDevice) {
@@ -30,9 +31,9 @@ TEST(CliImport, EachModeDecidesBetweenTheFileAndTheDevice) {
         R"([{"id": 1, "name": "Alice", "category": 1, "email": "alice@example.com",
              "mobile1": "0912", "note": "from the file"},
             {"name": "Bob", "email": "bob@example.com"}])";
-    for (const ModeCase& c :
-         {ModeCase{"memory", {"from the file"}}, ModeCase{"device", {"on the device"}},
-          ModeCase{"both", {"on the device", "from the file"}}}) {
+    for (const ModeCase& c : {ModeCase{"memory", {"from the file"}, "updated"},
+                              ModeCase{"device", {"on the device"}, "leftAlone"},
+                              ModeCase{"both", {"on the device", "from the file"}, "keptTwice"}}) {
         SCOPED_TRACE(c.mode);
         CliSandbox sandbox;
         const std::string root = sandbox.AddDevice();
@@ -45,7 +46,15 @@ TEST(CliImport, EachModeDecidesBetweenTheFileAndTheDevice) {
         ProcessResult run = sandbox.Run(
             {"import", "addressbook", sandbox.WriteInput("in.json", file), "--mode", c.mode});
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(run.out, "");
+        const nlohmann::json report = nlohmann::json::parse(run.out);
+        ASSERT_EQ(report.at("kinds").size(), 1u) << run.out;
+        const nlohmann::json& addresses = report.at("kinds").at("addressbook");
+        EXPECT_EQ(addresses.at("added"), 1);
+        EXPECT_EQ(addresses.at(c.action), 1);
+        EXPECT_EQ(addresses.at("skippedEqual"), 0);
+        EXPECT_EQ(addresses.at("differed"),
+                  nlohmann::json::array({{{"name", "Alice"}, {"action", c.action}}}));
+        EXPECT_EQ(report.at("differedNotListed"), 0);
         std::vector<std::string> aliceNotes;
         int bobs = 0;
         for (const AddressRow& row : ReadAddresses(DevicePim(root))) {
@@ -113,6 +122,9 @@ TEST(CliImport, TimetableCellsAreNamedByWeekdayAndPeriod) {
     EXPECT_EQ(Uncomplemented(rows[0][0]), "物理學");
     EXPECT_EQ(rows[0][1], "2");
     EXPECT_EQ(rows[0][2], "1");
+    // The report names a cell as the export numbers it.
+    EXPECT_EQ(nlohmann::json::parse(run.out)["kinds"]["classtable"]["differed"],
+              nlohmann::json::array({{{"name", "3/4"}, {"action", "updated"}}}));
 
     ProcessResult exported = sandbox.Run({"export", "classtable"}, kTraditionalLocale);
     ASSERT_EQ(exported.exitCode, 0) << exported.err;

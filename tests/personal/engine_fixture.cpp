@@ -4,8 +4,8 @@
 #include "storage/database_files.h"
 #include "storage/db.h"
 #include "storage/text_conv.h"
-#include "texts/lang_text.h"
 #include "tests/support/ui_doubles.h"
+#include "texts/lang_text.h"
 
 #include <filesystem>
 
@@ -18,6 +18,11 @@ void PrintTo(const KindCounts& c, std::ostream* out) {
 
 void PrintTo(const FailedFile& failed, std::ostream* out) {
     *out << "{" << failed.file << ": failure " << static_cast<int>(failed.failure) << "}";
+}
+
+void PrintTo(const DifferedRecord& record, std::ostream* out) {
+    *out << "{kind " << static_cast<int>(record.kind) << ", \"" << record.name << "\", action "
+         << static_cast<int>(record.action) << "}";
 }
 
 } // namespace zyntra

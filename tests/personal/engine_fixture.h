@@ -10,8 +10,8 @@
 #include "tests/support/ui_doubles.h"
 
 #include <memory>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +22,7 @@ namespace zyntra {
 // Readable failures for the report's parts.
 void PrintTo(const KindCounts& counts, std::ostream* out);
 void PrintTo(const FailedFile& failed, std::ostream* out);
+void PrintTo(const DifferedRecord& record, std::ostream* out);
 
 } // namespace zyntra
 

@@ -62,6 +62,52 @@ TEST_F(RunReportTest, ASyncCountsWhatEachModeDidWithEveryKind) {
     }
 }
 
+TEST_F(RunReportTest, ASyncNamesTheRecordsThatDifferedWithWhatItDidToThem) {
+    for (const auto& [mode, action] : {std::pair{SyncMode::MemoryWins, DifferedAction::Updated},
+                                       std::pair{SyncMode::DatabaseWins, DifferedAction::LeftAlone},
+                                       std::pair{SyncMode::KeepBoth, DifferedAction::KeptTwice}}) {
+        PrepareEqualChangedAndNew();
+        test::InsertSchedule(DevicePath(1), {1, "2024/03/05", "09:00", "23:00", "Dentist"});
+        AddSchedule("2024/03/05", "09:00", "Dentist").alarm = 1;
+        AddSchedule("2024/03/06", "10:00", "New visit");
+
+        RunReport report = Sync(mode);
+
+        // The timetable's cells are always written over, whatever the mode.
+        const std::vector<DifferedRecord> expected = {
+            {RecordKind::AddressBook, "Changed", action},
+            {RecordKind::Schedule, "2024/03/05 09:00 Dentist", action},
+            {RecordKind::ToDo, "2024/03/02 Changed task", action},
+            {RecordKind::ClassTable, "2/3", DifferedAction::Updated},
+            {RecordKind::ECUser, "dog", action}};
+        EXPECT_EQ(report.differed.Listed(), expected) << static_cast<int>(mode);
+        EXPECT_EQ(report.differed.NotListed(), 0);
+        EXPECT_EQ(report.Of(RecordKind::Schedule).added, 1);
+
+        // Memory was reloaded from the device: nothing differs now, though the filled cell is
+        // written again.
+        report = Sync(mode);
+        EXPECT_EQ(report.differed.Total(), 0) << static_cast<int>(mode);
+        EXPECT_EQ(report.Of(RecordKind::ClassTable), (KindCounts{.updated = 1}));
+    }
+}
+
+TEST(DifferedRecordsTest, KeepsTheFirstThousandByNameAndCountsTheRest) {
+    DifferedRecords first;
+    DifferedRecords second;
+    for (std::size_t i = 0; i < DifferedRecords::kListedLimit - 2; ++i)
+        first.Add({RecordKind::ToDo, "task " + std::to_string(i), DifferedAction::Updated});
+    for (int i = 0; i < 5; ++i)
+        second.Add({RecordKind::CEUser, "word " + std::to_string(i), DifferedAction::KeptTwice});
+
+    first.Append(second);
+
+    ASSERT_EQ(first.Listed().size(), DifferedRecords::kListedLimit);
+    EXPECT_EQ(first.NotListed(), 3);
+    EXPECT_EQ(first.Total(), 1003);
+    EXPECT_EQ(first.Listed().back().name, "word 1");
+}
+
 TEST_F(RunReportTest, RecordsOfOneKeyInOneRunAreKeptTwiceWhateverTheMode) {
     for (SyncMode mode : {SyncMode::MemoryWins, SyncMode::DatabaseWins, SyncMode::KeepBoth}) {
         test::WriteDeviceDatabases(device_.root);

@@ -50,7 +50,8 @@ TEST(LangFile, CountFormatsTakeExactlyOneIntegerAndNoOtherTextIsAFormat) {
     const std::set<std::string> formats = {
         "SM_ClassNo",           "SM_FileCount",       "SM_RecCount",     "SM_CliStatementsFailed",
         "SM_CliRowsUnreadable", "SM_CliAdded",        "SM_CliUpdated",   "SM_CliKeptTwice",
-        "SM_CliLeftAlone",      "SM_CliAlreadyThere", "SM_ReadOnlyMore", "SM_FileOpMore"};
+        "SM_CliLeftAlone",      "SM_CliAlreadyThere", "SM_ReadOnlyMore", "SM_FileOpMore",
+        "SM_ReportNotListed"};
     IniFile lang(test::BuiltProgramFolder() + "Lang.ini");
     for (const char* section : {"English", "TChinese", "SChinese"}) {
         for (const std::string& key : LanguageKeys()) {

@@ -12,6 +12,10 @@ void RecordingMessageBox::ShowCaptioned(const std::string& caption, const std::s
     shown_.push_back({caption, text});
 }
 
+void RecordingMessageBox::ShowWithDetails(const std::string& text, const std::string& details) {
+    shown_.push_back({{}, text, details});
+}
+
 bool ScriptedQuestion::Ask(const std::string& text) {
     return AskCaptioned({}, text);
 }

@@ -64,6 +64,7 @@ template <class Choice> struct ScriptedChoice {
 struct ShownMessage {
     std::string caption; // empty: the application title
     std::string text;
+    std::string details; // empty: a box without details
 };
 
 // Without a window: remembers every box in order, so a test or the command
@@ -72,6 +73,7 @@ class RecordingMessageBox : public MessageBox {
 public:
     void Show(const std::string& text) override;
     void ShowCaptioned(const std::string& caption, const std::string& text) override;
+    void ShowWithDetails(const std::string& text, const std::string& details) override;
 
     const std::vector<ShownMessage>& Shown() const { return shown_; }
     void Clear() { shown_.clear(); }

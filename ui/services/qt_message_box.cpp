@@ -29,7 +29,7 @@ QtMessageBox::QtMessageBox(const TextCodec& codec, std::string title)
     : codec_(codec), title_(codec.ToQString(title)) {}
 
 bool QtMessageBox::ShowBox(QWidget* owner, const QString& caption, const std::string& text,
-                           bool withCancel) {
+                           bool withCancel, const std::string& details) {
     QMessageBox box(QMessageBox::NoIcon, caption, codec_.ToQString(text),
                     withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner);
     box.setObjectName(withCancel ? QStringLiteral("QuestionBox") : QStringLiteral("MessageBox"));
@@ -37,6 +37,9 @@ bool QtMessageBox::ShowBox(QWidget* owner, const QString& caption, const std::st
     box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     SetButtonText(box, QMessageBox::Ok, "SM_OK", codec_);
     SetButtonText(box, QMessageBox::Cancel, "SM_CANCEL", codec_);
+    // Qt adds the button that opens the details only when there are some.
+    if (!details.empty())
+        box.setDetailedText(codec_.ToQString(details));
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -46,6 +49,10 @@ void QtMessageBox::Show(const std::string& text) {
 
 void QtMessageBox::ShowCaptioned(const std::string& caption, const std::string& text) {
     ShowBox(nullptr, codec_.ToQString(caption), text, false);
+}
+
+void QtMessageBox::ShowWithDetails(const std::string& text, const std::string& details) {
+    ShowBox(owner_, title_, text, false, details);
 }
 
 bool QtMessageBox::Ask(const std::string& text) {

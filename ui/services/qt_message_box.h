@@ -21,11 +21,13 @@ public:
 
     void Show(const std::string& text) override;
     void ShowCaptioned(const std::string& caption, const std::string& text) override;
+    void ShowWithDetails(const std::string& text, const std::string& details) override;
     bool Ask(const std::string& text) override;
     bool AskCaptioned(const std::string& caption, const std::string& text) override;
 
 private:
-    bool ShowBox(QWidget* owner, const QString& caption, const std::string& text, bool withCancel);
+    bool ShowBox(QWidget* owner, const QString& caption, const std::string& text, bool withCancel,
+                 const std::string& details = {});
 
     const TextCodec& codec_;
     QString title_;

@@ -110,12 +110,15 @@ as_user=(setpriv --reuid "$user" --regid "$user" --init-groups
 echo "== the window, as $user on $display"
 "${as_user[@]}" zyntra >"$work/window.out" 2>"$work/window.err" &
 window_pid=$!
+# The class of the first window that has one: WM_CLASS(STRING) = "instance", "class".
 wm_class=""
 for _ in $(seq 1 20); do
     sleep 1
-    wm_class=$(xwininfo -display "$display" -root -tree 2>/dev/null |
-        sed -n 's/.*: ("\([^"]*\)" "\([^"]*\)").*/\2/p' | head -n 1)
-    [ -n "$wm_class" ] && break
+    for id in $(xwininfo -display "$display" -root -tree 2>/dev/null | grep -o '^ *0x[0-9a-f]*'); do
+        wm_class=$(xprop -display "$display" -id "$id" WM_CLASS 2>/dev/null |
+            sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+        [ -n "$wm_class" ] && break 2
+    done
 done
 sleep 3
 xwininfo -display "$display" -root -children 2>/dev/null | grep '^ *0x' | grep -v '(has no name)'

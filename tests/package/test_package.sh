@@ -26,8 +26,8 @@ check() { # check DESCRIPTION COMMAND...
 
 [ "$(id -u)" -eq 0 ] || { echo "test_package.sh: run as root (dpkg -i, useradd)" >&2; exit 2; }
 [ -f "$deb" ] || { echo "test_package.sh: no package $deb (make package)" >&2; exit 2; }
-if dpkg-query -W -f='${Status}' zyntra 2>/dev/null | grep -q ' installed'; then
-    echo "test_package.sh: zyntra is installed already; remove it first (dpkg -r zyntra)" >&2
+if dpkg-query -W zyntra >/dev/null 2>&1; then
+    echo "test_package.sh: dpkg knows zyntra already; remove it first (dpkg -P zyntra)" >&2
     exit 2
 fi
 
@@ -39,8 +39,22 @@ window_pid=""
 cleanup() {
     [ -n "$window_pid" ] && kill "$window_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    dpkg-query -W -f='${Status}' zyntra 2>/dev/null | grep -q ' installed' && dpkg -r zyntra >/dev/null
-    id "$user" >/dev/null 2>&1 && userdel -r "$user" 2>/dev/null
+    # dpkg -r keeps the package's record while its maintainer scripts are there; purge it.
+    dpkg-query -W zyntra >/dev/null 2>&1 && dpkg -P zyntra >/dev/null
+    if id "$user" >/dev/null 2>&1; then
+        # What the window started (a session bus of its own, say) ends with the display; a
+        # user that still runs something cannot be deleted.
+        for _ in $(seq 1 10); do
+            [ -z "$(ps -o pid= -u "$user")" ] && break
+            sleep 1
+        done
+        for pid in $(ps -o pid= -u "$user"); do
+            echo "test_package.sh: ending what $user still runs: $(ps -o args= -p "$pid")" >&2
+            kill "$pid" 2>/dev/null
+        done
+        sleep 1
+        userdel -r "$user" 2>/dev/null || echo "test_package.sh: could not delete the user $user" >&2
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -2,7 +2,7 @@
 
 #include "app/device_sync.h"
 #include "app/startup_checks.h"
-#include "cli/record_table.h"
+#include "exchange/record_table.h"
 #include "device/device_link.h"
 #include "personal/personal_engine.h"
 #include "platform/backends.h"

@@ -51,6 +51,7 @@ public:
     // The charset of the texts in memory: "BIG5", "GB2312", "ARMSCII-8" or "UTF-8". The
     // databases always hold UTF-8. Until set, "ARMSCII-8".
     void SetInterfaceCharset(std::string charset) { charset_ = std::move(charset); }
+    const std::string& InterfaceCharset() const { return charset_; }
     // The charset of the language texts the message box is given, when it is not the
     // interface charset: record texts in a message are converted to it.
     void SetMessageCharset(std::string charset) { messageCharset_ = std::move(charset); }

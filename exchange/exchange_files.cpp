@@ -1,8 +1,8 @@
-#include "cli/exchange_files.h"
+#include "exchange/exchange_files.h"
 
-#include "cli/record_table.h"
 #include "exchange/address_vcard.h"
 #include "exchange/calendar_exchange.h"
+#include "exchange/record_table.h"
 #include "texts/charset_converter.h"
 
 #include <filesystem>
@@ -64,6 +64,15 @@ std::optional<std::string> ExchangeKindFault(ExchangeFormat format, RecordKind k
     return std::nullopt;
 }
 
+void WriteCalendar(std::FILE* out, const RecordLists& lists, const CharsetConverter& toUtf8) {
+    Put(out, CalendarBegin());
+    for (const auto& appointment : lists.ScheList)
+        Put(out, VEventOf(*appointment, toUtf8));
+    for (const auto& task : lists.ToDoList)
+        Put(out, VTodoOf(*task, toUtf8));
+    Put(out, CalendarEnd());
+}
+
 void WriteExchange(std::FILE* out, const RecordLists& lists, RecordKind kind, ExchangeFormat format,
                    const CharsetConverter& toUtf8) {
     if (format != ExchangeFormat::ICalendar) {
@@ -102,6 +111,24 @@ std::string ReadExchange(std::string_view text, RecordKind kind, ExchangeFormat 
     for (const std::string& what : read.notes)
         note(what);
     Hand(read.records, sink, note);
+    return {};
+}
+
+std::string ReadCalendar(std::string_view text,
+                         const std::function<void(RecordKind, ImportedRecord&&)>& sink,
+                         const ExchangeNote& note) {
+    CalendarRecords appointments = ReadAppointments(text);
+    if (!appointments.error.empty())
+        return appointments.error;
+    CalendarRecords tasks = ReadTasks(text);
+    if (!tasks.error.empty())
+        return tasks.error;
+    // Each reader's notes only tell of the other's components, which are read here too.
+    for (const auto& [kind, read] :
+         {std::pair{RecordKind::Schedule, &appointments}, std::pair{RecordKind::ToDo, &tasks}})
+        Hand(
+            read->records,
+            [&sink, kind = kind](ImportedRecord&& record) { sink(kind, std::move(record)); }, note);
     return {};
 }
 

@@ -1,6 +1,6 @@
-#include "cli/record_table.h"
+#include "exchange/record_table.h"
 
-#include "cli/charset_codec.h"
+#include "exchange/charset_codec.h"
 
 namespace zyntra {
 namespace {

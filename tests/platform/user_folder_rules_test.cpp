@@ -40,20 +40,6 @@ TEST(UserFolderRule, AWritableFolderWithWorkingCopiesIsItsOwnElseTheDataHomeHold
     }
 }
 
-TEST(UserFolderRule, SettingOneFolderMakesItBothAndTwoFoldersStayApart) {
-    const std::string previousProgram = ProgramFolder();
-    const std::string previousUser = UserFolder();
-    SetProgramFolder("/tmp/one");
-    EXPECT_EQ(ProgramFolder(), "/tmp/one/");
-    EXPECT_EQ(UserFolder(), "/tmp/one/");
-    EXPECT_TRUE(UserFolderIsProgramFolder());
-    SetProgramFolders("/tmp/shipped", "/tmp/user/");
-    EXPECT_EQ(ProgramFolder(), "/tmp/shipped/");
-    EXPECT_EQ(UserFolder(), "/tmp/user/");
-    EXPECT_FALSE(UserFolderIsProgramFolder());
-    SetProgramFolders(previousProgram, previousUser);
-}
-
 TEST(LanguageSectionOfLocale, ChineseTerritoriesChooseTheirSectionAndEveryOtherLocaleEnglish) {
     EXPECT_EQ(LanguageSectionOfLocale("zh_TW.UTF-8"), "TChinese");
     EXPECT_EQ(LanguageSectionOfLocale("zh_HK.Big5HKSCS"), "TChinese");

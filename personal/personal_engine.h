@@ -105,6 +105,8 @@ private:
     };
 
     RunReport Refused() const;
+    // Notes in the report when the device cannot be written; a run then changes nothing.
+    bool DeviceNotWritable(RunReport& report) const;
     void LoadInto(RunTarget from, DataSelection selection, RunReport& report);
     void SaveInto(RunTarget to, DataSelection selection, SyncMode mode, RunReport& report);
     // A file a run writes through its scratch copy.

@@ -109,7 +109,8 @@ void SyncPage::sbSyncClick() {
         ListsReloaded();
     }
     devices_.RefreshConditionalControls(); // Undo Last Sync now has a snapshot to write back
-    ShowResult(lastReport_.Succeeded() ? "SM_SyncOK" : "SM_SyncNG");
+    const char* refused = DeviceAccessKey(lastReport_.deviceAccess);
+    ShowResult(lastReport_.Succeeded() ? "SM_SyncOK" : refused ? refused : "SM_SyncNG");
 }
 
 void SyncPage::sbBackupClick() {
@@ -157,7 +158,10 @@ void SyncPage::sbUndoSyncClick() {
         lastReport_ = engine_.UndoSync(last->id, result);
         ListsReloaded();
     }
-    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_UndoSyncOK" : "SM_UndoSyncNG"));
+    const char* refused = DeviceAccessKey(lastReport_.deviceAccess);
+    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_UndoSyncOK"
+                               : refused               ? refused
+                                                       : "SM_UndoSyncNG"));
 }
 
 void SyncPage::sbImportFileClick() {

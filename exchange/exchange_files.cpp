@@ -3,6 +3,7 @@
 #include "exchange/address_vcard.h"
 #include "exchange/calendar_exchange.h"
 #include "exchange/record_table.h"
+#include "exchange/utf8_record.h"
 #include "texts/charset_converter.h"
 
 #include <filesystem>
@@ -26,6 +27,17 @@ void Hand(std::vector<ExchangeRecord>& records, const std::function<void(Importe
         imported.values = std::move(record.values);
         sink(std::move(imported));
     }
+}
+
+// Writes each record with `write`, which converts its texts with the converter it is given. A
+// read-only record is written with the texts the device stored.
+template <class R, class Write>
+void PutRecords(std::FILE* out, const RecordList<R>& list, const RecordFields<R>& table,
+                const CharsetConverter& toUtf8, Write write) {
+    static const CharsetConverter unchanged("UTF-8", "UTF-8");
+    for (const auto& record : list)
+        Put(out, record->stored.readOnly ? write(RecordInUtf8(*record, table, toUtf8), unchanged)
+                                         : write(*record, toUtf8));
 }
 
 } // namespace
@@ -66,10 +78,8 @@ std::optional<std::string> ExchangeKindFault(ExchangeFormat format, RecordKind k
 
 void WriteCalendar(std::FILE* out, const RecordLists& lists, const CharsetConverter& toUtf8) {
     Put(out, CalendarBegin());
-    for (const auto& appointment : lists.ScheList)
-        Put(out, VEventOf(*appointment, toUtf8));
-    for (const auto& task : lists.ToDoList)
-        Put(out, VTodoOf(*task, toUtf8));
+    PutRecords(out, lists.ScheList, kScheduleFields, toUtf8, VEventOf);
+    PutRecords(out, lists.ToDoList, kToDoFields, toUtf8, VTodoOf);
     Put(out, CalendarEnd());
 }
 
@@ -78,17 +88,17 @@ void WriteExchange(std::FILE* out, const RecordLists& lists, RecordKind kind, Ex
     if (format != ExchangeFormat::ICalendar) {
         const VCardVersion version =
             format == ExchangeFormat::VCard30 ? VCardVersion::V30 : VCardVersion::V40;
-        for (const auto& entry : lists.AddrList)
-            Put(out, VCardOf(*entry, version, toUtf8));
+        PutRecords(out, lists.AddrList, kAddressBookFields, toUtf8,
+                   [version](const ADDRESSBOOK& entry, const CharsetConverter& converter) {
+                       return VCardOf(entry, version, converter);
+                   });
         return;
     }
     Put(out, CalendarBegin());
     if (kind == RecordKind::Schedule)
-        for (const auto& appointment : lists.ScheList)
-            Put(out, VEventOf(*appointment, toUtf8));
+        PutRecords(out, lists.ScheList, kScheduleFields, toUtf8, VEventOf);
     else
-        for (const auto& task : lists.ToDoList)
-            Put(out, VTodoOf(*task, toUtf8));
+        PutRecords(out, lists.ToDoList, kToDoFields, toUtf8, VTodoOf);
     Put(out, CalendarEnd());
 }
 

@@ -2,6 +2,7 @@
 #include "personal/record_fields.h"
 #include "personal/schedule_alarm.h"
 #include "platform/file_faults.h"
+#include "storage/text_conv.h"
 #include "tests/exchange/exchange_test_support.h"
 #include "tests/support/temp_dir.h"
 
@@ -184,6 +185,38 @@ TEST(RecordFiles, AFileWithOneRecordThatDoesNotFitOrABrokenEndChangesNothing) {
     EXPECT_EQ(lists.AddrList.size(), 1u);
     EXPECT_EQ(lists.ScheList.size(), 1u);
     EXPECT_EQ(lists.ToDoList.size(), 1u);
+}
+
+// A device text the interface charset cannot show: memory holds what could be shown, the
+// record is read-only, and the stored form (complemented, as the personal tables keep texts)
+// is what the device has.
+TEST(RecordFiles, AReadOnlyRecordIsWrittenWithTheDevicesTextNotWhatMemoryCouldShow) {
+    TempDir dir;
+    RecordLists lists;
+    auto address = std::make_unique<ADDRESSBOOK>();
+    address->name = "?";
+    address->email = "wang@example.com";
+    address->stored.readOnly = true;
+    for (std::string column : {"name", "email"}) {
+        std::string stored = column == "name" ? "王小明" : "wang@example.com";
+        complement_copy(stored.data(), stored.size(), stored.data());
+        address->stored.columns.insert_or_assign(column, stored);
+    }
+    lists.AddrList.push_back(std::move(address));
+    for (const RecordFileType& type : ExportFileTypes()) {
+        if (type.kinds.front() != RecordKind::AddressBook)
+            continue;
+        SCOPED_TRACE(FormatName(type.format));
+        const std::string path = dir.Path() + "read-only." + ExtensionsOf(type.format).front();
+        ASSERT_EQ(WriteRecordFile(lists, path, type, "ARMSCII-8").fault, "");
+        RecordLists read;
+        const RecordFileImport imported =
+            AppendRecordFile(read, path, ImportTypeFor(type), "UTF-8", kToday, kNow);
+        ASSERT_TRUE(imported.faults.empty()) << imported.faults.front();
+        ASSERT_EQ(read.AddrList.size(), 1u);
+        EXPECT_EQ(read.AddrList[0]->name, "王小明");
+        EXPECT_EQ(read.AddrList[0]->email, "wang@example.com");
+    }
 }
 
 TEST(RecordFiles, AnExportThatCannotBeFlushedLeavesTheFileThatWasThere) {

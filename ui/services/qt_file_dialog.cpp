@@ -2,8 +2,10 @@
 
 #include "ui/text_codec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace zyntra {
@@ -49,6 +51,9 @@ std::optional<FileChoice> QtFileDialog::Choose(const std::string& caption,
     for (const FileFilter& filter : filters)
         names << NameFilter(codec_, filter);
     dialog.setNameFilters(names);
+    // The program's folder is no place for the user's files: start at home, then where the
+    // last file was chosen.
+    dialog.setDirectory(folder_.isEmpty() ? QDir::homePath() : folder_);
     if (toSave) {
         // Qt adds the suffix before it asks whether to replace a file, so it asks about the
         // file that will be written.
@@ -65,7 +70,9 @@ std::optional<FileChoice> QtFileDialog::Choose(const std::string& caption,
     const qsizetype chosen = names.indexOf(dialog.selectedNameFilter());
     FileChoice choice;
     choice.filter = chosen < 0 ? 0 : static_cast<std::size_t>(chosen);
-    choice.path = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+    const QString path = dialog.selectedFiles().front();
+    folder_ = QFileInfo(path).absolutePath();
+    choice.path = QFile::encodeName(path).toStdString();
     return choice;
 }
 

@@ -3,6 +3,7 @@
 #include "kit/file_dialog.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 namespace zyntra {
@@ -31,6 +32,7 @@ private:
 
     const TextCodec& codec_;
     QPointer<QWidget> owner_;
+    QString folder_; // where the last file was chosen
 };
 
 } // namespace zyntra

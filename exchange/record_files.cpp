@@ -6,6 +6,8 @@
 #include "exchange/record_table.h"
 #include "platform/file_faults.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -128,6 +130,25 @@ std::vector<RecordFileType> ExportFileTypes() {
                                       kCalendar};
     AddTableTypes(types);
     return types;
+}
+
+const RecordFileType& ImportTypeOfFile(const std::vector<RecordFileType>& types, std::size_t chosen,
+                                       const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    if (!extension.empty())
+        extension.erase(0, 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto holds = [&](const RecordFileType& type) {
+        const std::vector<std::string> extensions = ExtensionsOf(type.format);
+        return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
+    };
+    if (holds(types[chosen]))
+        return types[chosen];
+    const auto found = std::find_if(types.begin(), types.end(), holds);
+    if (found != types.end() && std::count_if(types.begin(), types.end(), holds) == 1)
+        return *found;
+    return types[chosen];
 }
 
 const char* FormatName(RecordFileFormat format) {

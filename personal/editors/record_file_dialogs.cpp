@@ -48,7 +48,8 @@ bool RecordFileDialogs::Import() {
     {
         WaitCursorScope wait(ui_.waitCursor);
         const PlainDateTime now = ui_.clock.Now();
-        result = AppendRecordFile(engine_.Lists(), choice->path, types[choice->filter],
+        result = AppendRecordFile(engine_.Lists(), choice->path,
+                                  ImportTypeOfFile(types, choice->filter, choice->path),
                                   engine_.InterfaceCharset(), DateText(now.date), StampText(now));
     }
     const std::string& charset = engine_.InterfaceCharset();

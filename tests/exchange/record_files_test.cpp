@@ -163,6 +163,23 @@ TEST(RecordFiles, AnImportAppendsToWhatTheListsHoldAndACalendarFillsBothLists) {
     EXPECT_TRUE(Noted(events.notes, "RRULE")) << "a recurrence is told, not dropped";
 }
 
+TEST(RecordFiles, AFilesExtensionNamesItsFormatWhereTheChosenTypeHasAnother) {
+    const std::vector<RecordFileType> types = ImportFileTypes();
+    const auto typeOf = [&](std::size_t chosen, const std::string& path) {
+        const RecordFileType& type = ImportTypeOfFile(types, chosen, path);
+        return std::pair{type.format, type.kinds.front()};
+    };
+    const std::size_t todoCsv = 2 + 2;
+    ASSERT_EQ(types[todoCsv].kinds.front(), RecordKind::ToDo);
+    EXPECT_EQ(typeOf(0, "/a/b.ICS"), std::pair(RecordFileFormat::ICalendar, RecordKind::Schedule));
+    EXPECT_EQ(typeOf(todoCsv, "x.vcf"),
+              std::pair(RecordFileFormat::VCard40, RecordKind::AddressBook));
+    EXPECT_EQ(typeOf(todoCsv, "x.csv"), std::pair(RecordFileFormat::Csv, RecordKind::ToDo));
+    // CSV names no kind, and a file without an extension names nothing: the choice stands.
+    EXPECT_EQ(typeOf(0, "x.csv"), std::pair(RecordFileFormat::VCard40, RecordKind::AddressBook));
+    EXPECT_EQ(typeOf(1, "calendar"), std::pair(RecordFileFormat::ICalendar, RecordKind::Schedule));
+}
+
 TEST(RecordFiles, AFileWithOneRecordThatDoesNotFitOrABrokenEndChangesNothing) {
     TempDir dir;
     const std::string json = dir.Path() + "addresses.json";

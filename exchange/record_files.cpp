@@ -14,20 +14,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
-#include <sstream>
 #include <unistd.h>
 
 namespace zyntra {
 namespace {
 
-constexpr RecordKind kListedKinds[] = {RecordKind::AddressBook, RecordKind::Schedule,
-                                       RecordKind::ToDo,        RecordKind::ClassTable,
-                                       RecordKind::ECUser,      RecordKind::CEUser};
-
 void AddTableTypes(std::vector<RecordFileType>& types) {
     for (RecordFileFormat format : {RecordFileFormat::Csv, RecordFileFormat::Json})
-        for (RecordKind kind : kListedKinds)
+        for (RecordKind kind : kAllRecordKinds)
             types.push_back({format, {kind}});
 }
 
@@ -51,44 +47,24 @@ RecordFormat TableFormatOf(RecordFileFormat format) {
     return format == RecordFileFormat::Csv ? RecordFormat::Csv : RecordFormat::Json;
 }
 
-std::string ReadWhole(const std::string& path, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": " + std::strerror(errno);
-        return {};
-    }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // The imports of the type's kinds, each checking its records as they are read.
-struct KindImports {
-    std::vector<std::unique_ptr<RecordImport>> imports;
+using KindImports = std::map<RecordKind, std::unique_ptr<RecordImport>>;
 
-    RecordImport& Of(RecordKind kind, const std::vector<RecordKind>& kinds) {
-        for (std::size_t i = 0; i < kinds.size(); ++i)
-            if (kinds[i] == kind)
-                return *imports[i];
-        return *imports.front();
-    }
-};
-
-// The records of the text, handed to their kinds' imports; the fault refusing the whole text.
-std::string ReadInto(const std::string& text, const RecordFileType& type, KindImports& imports,
+// The records of the file, handed to their kinds' imports; the fault refusing the whole file.
+// JSON and CSV are read as they come; the vCard and iCalendar readers take the whole text.
+std::string ReadInto(std::ifstream& in, const RecordFileType& type, KindImports& imports,
                      std::vector<std::string>& notes) {
     const auto note = [&](const std::string& what) { notes.push_back(what); };
-    if (type.format == RecordFileFormat::ICalendar)
-        return ReadCalendar(
-            text,
-            [&](RecordKind kind, ImportedRecord&& record) {
-                imports.Of(kind, type.kinds).Add(record);
-            },
-            note);
     const RecordKind kind = type.kinds.front();
-    const auto add = [&](ImportedRecord&& record) { imports.Of(kind, type.kinds).Add(record); };
-    if (std::optional<ExchangeFormat> exchange = ExchangeFormatOf(type.format))
+    const auto add = [&](ImportedRecord&& record) { imports.at(kind)->Add(record); };
+    const std::optional<ExchangeFormat> exchange = ExchangeFormatOf(type.format);
+    if (!exchange)
+        return ReadRecords(in, TableFormatOf(type.format), FieldsOf(kind), add);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (*exchange != ExchangeFormat::ICalendar)
         return ReadExchange(text, kind, *exchange, add, note);
-    std::istringstream in(text);
-    return ReadRecords(in, TableFormatOf(type.format), FieldsOf(kind), add);
+    return ReadCalendar(
+        text, [&](RecordKind of, ImportedRecord&& record) { imports.at(of)->Add(record); }, note);
 }
 
 // Writes the records; how many.
@@ -211,27 +187,26 @@ RecordFileImport AppendRecordFile(RecordLists& lists, const std::string& path,
         result.faults.push_back(path + ": " + *refusal);
         return result;
     }
-    std::string error;
-    const std::string text = ReadWhole(path, error);
-    if (!error.empty()) {
-        result.faults.push_back(error);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.faults.push_back(path + ": " + std::strerror(errno));
         return result;
     }
     const CharsetCodec codec(charset);
     KindImports imports;
     for (RecordKind kind : type.kinds)
-        imports.imports.push_back(
-            std::make_unique<RecordImport>(lists, kind, codec, today, now, ImportMode::Append));
-    const std::string unreadable = ReadInto(text, type, imports, result.notes);
-    for (const auto& import : imports.imports)
+        imports[kind] =
+            std::make_unique<RecordImport>(lists, kind, codec, today, now, ImportMode::Append);
+    const std::string unreadable = ReadInto(in, type, imports, result.notes);
+    for (const auto& [kind, import] : imports)
         result.faults.insert(result.faults.end(), import->Faults().begin(), import->Faults().end());
     if (!unreadable.empty())
         result.faults.push_back(unreadable);
     if (!result.faults.empty())
         return result;
-    for (std::size_t i = 0; i < type.kinds.size(); ++i) {
-        imports.imports[i]->Commit();
-        result.appended.emplace_back(type.kinds[i], imports.imports[i]->Added());
+    for (const auto& [kind, import] : imports) {
+        import->Commit();
+        result.appended.emplace_back(kind, import->Added());
     }
     return result;
 }

@@ -16,8 +16,11 @@ configure:
 deps:
 	./scripts/install-deps.sh
 
+# The tests read the built language file as the build writes it, in English, whatever
+# language an earlier `make run` chose.
 test: deps
 	$(MAKE) all
+	$(BUILD_DIR)/resources/zyntra_set_language $(BUILD_DIR)/Zyntra/Lang.ini English
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 # The core, the command line and their tests under address and undefined-behaviour sanitizers
@@ -60,7 +63,11 @@ demo: all
 demo-reset: all
 	$(BUILD_DIR)/resources/zyntra_make_demo_device $(BUILD_DIR)/Zyntra $(DEMO_DIR)
 
+# The window's language follows the locale (LC_ALL, LC_MESSAGES, LANG) unless ZYNTRA_LANGUAGE
+# names a section: make run ZYNTRA_LANGUAGE=TChinese.
+ZYNTRA_LANGUAGE ?=
 run: deps demo
+	$(BUILD_DIR)/resources/zyntra_set_language $(BUILD_DIR)/Zyntra/Lang.ini $(ZYNTRA_LANGUAGE)
 	cd $(BUILD_DIR)/Zyntra && ZYNTRA_VOLUMES=$(DEMO_DIR)/volumes.txt ./Zyntra
 
 # The Debian package of the window and the command line, build/zyntra_<version>_<arch>.deb.

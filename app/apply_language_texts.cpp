@@ -103,7 +103,10 @@ void ApplySyncPageTexts(ControlSet& c) {
                  {"gbDataSync", "RC_RG_DATASYNC_TITLE"},
                  {"sbBackup", "RC_BTN_DATABACKUP"},
                  {"sbRestore", "RC_BTN_DATARESTORE"},
-                 {"sbUndoSync", "RC_BTN_UNDOSYNC"}});
+                 {"sbUndoSync", "RC_BTN_UNDOSYNC"},
+                 {"gbRecordFiles", "RC_GB_RECORDFILES_TITLE"},
+                 {"sbImportFile", "RC_BTN_IMPORTFILE"},
+                 {"sbExportFile", "RC_BTN_EXPORTFILE"}});
 }
 
 void ApplyAddressBookTexts(ControlSet& c, TextTables& tables) {

@@ -74,17 +74,17 @@ std::string MakeIcon(unsigned colour) {
     return ico;
 }
 
-void WriteIconFiles(const std::string& programFolder) {
+void WriteIconFiles(const std::string& userFolder) {
     for (const IconFile& icon : kIconFiles) {
-        std::ofstream out(programFolder + icon.name, std::ios::binary | std::ios::trunc);
+        std::ofstream out(userFolder + icon.name, std::ios::binary | std::ios::trunc);
         const std::string bytes = MakeIcon(icon.colour);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 }
 
-void DeleteIconFiles(const std::string& programFolder) {
+void DeleteIconFiles(const std::string& userFolder) {
     for (const IconFile& icon : kIconFiles)
-        std::remove((programFolder + icon.name).c_str());
+        std::remove((userFolder + icon.name).c_str());
 }
 
 } // namespace zyntra

@@ -5,11 +5,11 @@
 namespace zyntra {
 
 // The four icons of the computer-side tree ("Desktop.ico", "Computer.ico",
-// "Personal.ico", "File.ico"), written into the program folder at start-up
+// "Personal.ico", "File.ico"), written into the user folder at start-up
 // and removed from it at shutdown. Both go by full path: the working
 // directory may be anywhere.
-void WriteIconFiles(const std::string& programFolder);
-void DeleteIconFiles(const std::string& programFolder);
+void WriteIconFiles(const std::string& userFolder);
+void DeleteIconFiles(const std::string& userFolder);
 
 // One 16 x 16 icon in the ICO format, a rounded square of the given colour
 // (0xRRGGBB) with a lighter band across it.

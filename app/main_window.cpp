@@ -9,6 +9,7 @@
 #include "app/main_window_state.h"
 #include "app/registry_text.h"
 #include "app/startup_checks.h"
+#include "app/user_folder.h"
 #include "app/window_settings.h"
 #include "content/computer_browser.h"
 #include "content/content_page.h"
@@ -21,6 +22,7 @@
 #include "personal/editors/user_data_page.h"
 #include "personal/personal_engine.h"
 #include "platform/input_methods.h"
+#include "platform/locale_language.h"
 #include "platform/os_version.h"
 #include "platform/program_folder.h"
 #include "platform/shell_folders.h"
@@ -29,12 +31,25 @@
 #include "texts/ini_file.h"
 #include "texts/lang_text.h"
 
+#include <cstdio>
+
 namespace zyntra {
+namespace {
+
+// The old backup is copied, never moved: the user learns where the one the program now uses is.
+void TellOldBackupCopied(const UserFolderSetup& folders, MessageBox& messages) {
+    if (folders.copiedBackupFiles.empty())
+        return;
+    std::printf("%s\n", OldBackupCopiedLine(folders).c_str());
+    std::fflush(stdout);
+    messages.Show(LangText("SM_OldBackupCopied") + "\n" + UserFolder() + "backup/");
+}
+
+} // namespace
 
 TdfmMain::TdfmMain(UiServices ui, PlatformServices platform, ScreenSize screen)
     : ui_(ui), platform_(platform), screen_(screen), state_(std::make_unique<State>()) {
-    std::string exe = ExecutablePath();
-    settingsPath_ = exe.empty() ? ProgramFolder() + "Zyntra.ini" : exe + ".ini";
+    settingsPath_ = WindowSettingsPath();
     CreateMainWindowControls(controls_);
     devices_ = std::make_unique<DeviceLink>(ui_, platform_.volumes, DeviceControlsOf(controls_));
     deviceSync_ = std::make_unique<DeviceSync>(*devices_);
@@ -162,7 +177,7 @@ void TdfmMain::SetDefaultUserDictionaryView() {
 }
 
 bool TdfmMain::RunStartupChecks() {
-    if (FirstMissingRequiredFile(ProgramFolder())) {
+    if (FirstMissingRequiredFile(ProgramFolder(), UserFolder())) {
         ui_.messages.Show(MissingFilesMessage(systemLanguage_));
         return false;
     }
@@ -181,11 +196,13 @@ bool TdfmMain::FormCreate() {
                            "Control Panel\\International", "sLanguage"));
     controls_.SetEncoding(systemLanguage_ == "en_US" ? TextEncoding::SingleByte
                                                      : TextEncoding::DoubleByte);
+    const UserFolderSetup folders = PrepareUserFolder(SystemLocaleName());
     if (!RunStartupChecks())
         return false;
 
-    OpenLanguageFile(ProgramFolder() + "Lang.ini");
-    WriteIconFiles(ProgramFolder());
+    OpenLanguageFile(LanguageFilePath());
+    TellOldBackupCopied(folders, ui_.messages);
+    WriteIconFiles(UserFolder());
     s.iconsWritten = true;
     LoadWindowSettings();
 
@@ -250,7 +267,7 @@ bool TdfmMain::FormClose() {
 void TdfmMain::FormDestroy() {
     CloseLanguageFile();
     if (state_->iconsWritten)
-        DeleteIconFiles(ProgramFolder());
+        DeleteIconFiles(UserFolder());
     closing_ = true;
     SaveWindowSettings();
 }

@@ -20,13 +20,23 @@ std::string ReadSystemLanguage(const Registry& registry) {
     return SystemLanguageFromRegionalSetting(setting.value_or(std::string()));
 }
 
-std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder) {
+bool RequiredInUserFolder(std::string_view name) {
+    return name == "Lang.ini" || name.starts_with("data/");
+}
+
+std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder,
+                                                    const std::string& userFolder) {
     for (const char* name : kRequiredFiles) {
+        const std::string& folder = RequiredInUserFolder(name) ? userFolder : programFolder;
         struct stat status {};
-        if (stat((programFolder + name).c_str(), &status) != 0)
+        if (stat((folder + name).c_str(), &status) != 0)
             return std::string(name);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder) {
+    return FirstMissingRequiredFile(programFolder, programFolder);
 }
 
 bool ScreenTooSmall(int width, int height) {

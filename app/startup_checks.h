@@ -23,8 +23,8 @@ std::string SystemLanguageFromRegionalSetting(std::string_view sLanguage);
 // (the window itself reads it in FormCreate and reports an unreadable key).
 std::string ReadSystemLanguage(const Registry& registry);
 
-// The files the program cannot run without, relative to the program
-// folder, in the order they are checked.
+// The files the program cannot run without, relative to the folder each
+// lives in, in the order they are checked.
 inline constexpr std::array<const char*, 13> kRequiredFiles = {"Lang.ini",
                                                                "data/default-1.dat",
                                                                "data/default-2.dat",
@@ -39,7 +39,14 @@ inline constexpr std::array<const char*, 13> kRequiredFiles = {"Lang.ini",
                                                                "iconv.dll",
                                                                "kvdb.dll"};
 
-// The first required file missing from the folder (which ends with '/').
+// Whether a required file lives in the user folder (the language file the program reads and
+// the working copies) rather than in the program folder.
+bool RequiredInUserFolder(std::string_view name);
+
+// The first required file missing, each looked for where it lives; both folders end with '/'.
+std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder,
+                                                    const std::string& userFolder);
+// The same for a program folder that is its own user folder.
 std::optional<std::string> FirstMissingRequiredFile(const std::string& programFolder);
 
 // A screen short of both 800 pixels of width and 600 of height.

@@ -62,7 +62,7 @@ class QuietServices {
 public:
     UiServices Services() {
         return {messages_,          question_,        waitCursor_,      pendingEvents_, password_,
-                inputMethodDialog_, timeRangeDialog_, classTimeDialog_, clock_};
+                inputMethodDialog_, timeRangeDialog_, classTimeDialog_, fileDialog_, clock_};
     }
 
 private:
@@ -74,6 +74,7 @@ private:
     QuietInputMethodDialog inputMethodDialog_;
     QuietTimeRangeDialog timeRangeDialog_;
     QuietClassTimeDialog classTimeDialog_;
+    NoFileDialog fileDialog_;
     SystemClock clock_;
 };
 

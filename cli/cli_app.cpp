@@ -2,11 +2,13 @@
 
 #include "app/device_sync.h"
 #include "app/startup_checks.h"
-#include "cli/record_table.h"
+#include "app/user_folder.h"
+#include "exchange/record_table.h"
 #include "device/device_link.h"
 #include "personal/personal_engine.h"
 #include "platform/backends.h"
 #include "platform/input_methods.h"
+#include "platform/locale_language.h"
 #include "platform/program_folder.h"
 #include "platform/registry.h"
 #include "platform/single_instance.h"
@@ -83,12 +85,15 @@ std::optional<int> CliApp::Start() {
     systemCodec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
     services_ = std::make_unique<ConsoleServices>(*systemCodec_, err_);
     UiServices ui = services_->Services();
-    if (FirstMissingRequiredFile(ProgramFolder())) {
+    const UserFolderSetup folders = PrepareUserFolder(SystemLocaleName());
+    if (FirstMissingRequiredFile(ProgramFolder(), UserFolder())) {
         ui.messages.Show(MissingFilesMessage(language));
         return kExitFailed;
     }
-    OpenLanguageFile(ProgramFolder() + "Lang.ini");
+    OpenLanguageFile(LanguageFilePath());
     languageFileOpen_ = true;
+    if (!folders.copiedBackupFiles.empty())
+        Say("SM_OldBackupCopied", UserFolder() + "backup/");
     // Nothing of the program folder changes while the window runs on it.
     instance_ = std::make_unique<SingleInstance>(kApplicationTitle);
     if (instance_->AlreadyRunning()) {
@@ -175,6 +180,8 @@ bool CliApp::PersonalDatabasesReadable(
 }
 
 bool CliApp::Succeeded(const RunReport& report) const {
+    if (const char* refused = DeviceAccessKey(report.deviceAccess))
+        Say(refused);
     for (const FailedFile& failed : report.failedFiles)
         Say(FailureKey(failed.failure), failed.file);
     for (RecordKind kind : report.unwrittenKinds)

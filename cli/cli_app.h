@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/charset_codec.h"
+#include "exchange/charset_codec.h"
 #include "cli/console_services.h"
 
 #include <cstdio>

@@ -1,8 +1,9 @@
 #include "cli/cli_app.h"
 #include "cli/commands.h"
-#include "cli/exchange_files.h"
-#include "cli/record_format.h"
-#include "cli/record_table.h"
+#include "exchange/exchange_files.h"
+#include "exchange/record_files.h"
+#include "exchange/record_format.h"
+#include "exchange/record_table.h"
 #include "personal/personal_engine.h"
 #include "storage/database_copy.h"
 #include "storage/database_files.h"
@@ -78,27 +79,6 @@ std::string CountsText(const CliApp& app, const RunReport& report, RecordKind ki
         if (count != 0)
             text += ", " + app.CountText(key, count);
     return text;
-}
-
-// The largest file an import reads: many times what a device's records take, and little
-// enough that reading it never strains the machine.
-constexpr std::uintmax_t kLargestImportFile = 64u * 1024 * 1024;
-
-// Why a file is not even opened: what is no regular file (a device such as /dev/zero, a FIFO)
-// may never end or never start, and a larger file is no record export. Nothing when the file
-// may be read; a missing file is left to the open, which tells it as always.
-std::optional<std::string> ImportFileRefusal(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status))
-        return std::nullopt;
-    if (!std::filesystem::is_regular_file(status))
-        return "it is no regular file";
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kLargestImportFile)
-        return "it holds " + std::to_string(size) + " bytes, an import reads at most " +
-               std::to_string(kLargestImportFile);
-    return std::nullopt;
 }
 
 // Every fault found in the file, the reader's last: records after a format fault are not read.

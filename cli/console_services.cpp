@@ -16,7 +16,7 @@ void ConsoleMessageBox::ShowCaptioned(const std::string& caption, const std::str
 
 UiServices ConsoleServices::Services() {
     return {messages_,          question_,        waitCursor_,      pendingEvents_, passwordDialog_,
-            inputMethodDialog_, timeRangeDialog_, classTimeDialog_, clock_};
+            inputMethodDialog_, timeRangeDialog_, classTimeDialog_, fileDialog_, clock_};
 }
 
 std::optional<std::string> ReadFirstLine(std::FILE* in) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/charset_codec.h"
+#include "exchange/charset_codec.h"
 #include "kit/class_time_dialog.h"
 #include "kit/clock.h"
 #include "kit/input_method_dialog.h"
@@ -94,6 +94,7 @@ private:
     NonInteractiveInputMethodDialog inputMethodDialog_;
     NonInteractiveTimeRangeDialog timeRangeDialog_;
     NonInteractiveClassTimeDialog classTimeDialog_;
+    NoFileDialog fileDialog_;
     SystemClock clock_;
 };
 

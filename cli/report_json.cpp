@@ -1,7 +1,7 @@
 #include "cli/report_json.h"
 
-#include "cli/charset_codec.h"
-#include "cli/record_table.h"
+#include "exchange/charset_codec.h"
+#include "exchange/record_table.h"
 #include "personal/run_report.h"
 
 #include <nlohmann/json.hpp>

@@ -1,8 +1,8 @@
 // zyntra-cli's import readers: the first byte chooses JSON or CSV and the kind, the rest is the
 // file. Every record handed over must go into memory or be refused with an error.
-#include "cli/charset_codec.h"
-#include "cli/record_format.h"
-#include "cli/record_table.h"
+#include "exchange/charset_codec.h"
+#include "exchange/record_format.h"
+#include "exchange/record_table.h"
 #include "fuzz/fuzz_input.h"
 
 #include <sstream>

@@ -2,6 +2,7 @@
 
 #include "kit/class_time_dialog.h"
 #include "kit/clock.h"
+#include "kit/file_dialog.h"
 #include "kit/input_method_dialog.h"
 #include "kit/message_box.h"
 #include "kit/password_dialog.h"
@@ -22,6 +23,7 @@ struct UiServices {
     InputMethodDialog& inputMethodDialog;
     TimeRangeDialog& timeRangeDialog;
     ClassTimeDialog& classTimeDialog;
+    FileDialog& fileDialog;
     Clock& clock;
 };
 

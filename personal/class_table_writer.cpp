@@ -62,13 +62,16 @@ void WriteClassTable(WriterContext& context, const ClassGrid& grid) {
             // copy; its own row is never written again.
             if (grid[w][p].stored.readOnly && holds)
                 continue;
-            // Every cell has its row: writing one counts as updating it, whatever the mode.
+            // Every cell has its row, so a cell is always written, whatever the mode; the report
+            // calls it updated only when its row held something else.
             if (!RunReported(context, statements, ClassCellUpdateStatement(id, values)))
                 continue;
+            if (holds) {
+                ++context.counts.skippedEqual;
+                continue;
+            }
             ++context.counts.updated;
-            if (!holds)
-                context.differed.Add(
-                    {RecordKind::ClassTable, CellName(w, p), DifferedAction::Updated});
+            context.differed.Add({RecordKind::ClassTable, CellName(w, p), DifferedAction::Updated});
         }
     }
 }

@@ -105,7 +105,7 @@ std::vector<int> SlotsOnDevice(const std::string& internalRoot) {
 } // namespace
 
 std::string SnapshotsFolder() {
-    return ProgramFolder() + "snapshots/";
+    return UserFolder() + "snapshots/";
 }
 
 std::optional<Snapshot> TakeSnapshot(const std::string& internalRoot, const std::string& ident,

@@ -51,6 +51,7 @@ public:
     // The charset of the texts in memory: "BIG5", "GB2312", "ARMSCII-8" or "UTF-8". The
     // databases always hold UTF-8. Until set, "ARMSCII-8".
     void SetInterfaceCharset(std::string charset) { charset_ = std::move(charset); }
+    const std::string& InterfaceCharset() const { return charset_; }
     // The charset of the language texts the message box is given, when it is not the
     // interface charset: record texts in a message are converted to it.
     void SetMessageCharset(std::string charset) { messageCharset_ = std::move(charset); }
@@ -104,6 +105,8 @@ private:
     };
 
     RunReport Refused() const;
+    // Notes in the report when the device cannot be written; a run then changes nothing.
+    bool DeviceNotWritable(RunReport& report) const;
     void LoadInto(RunTarget from, DataSelection selection, RunReport& report);
     void SaveInto(RunTarget to, DataSelection selection, SyncMode mode, RunReport& report);
     // A file a run writes through its scratch copy.

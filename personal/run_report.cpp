@@ -28,4 +28,16 @@ bool RunReport::DeviceChanged() const {
     });
 }
 
+const char* DeviceAccessKey(WriteAccess access) {
+    switch (access) {
+    case WriteAccess::ReadOnlyMount:
+        return "SM_DeviceReadOnly";
+    case WriteAccess::NotWritable:
+        return "SM_DeviceNotWritable";
+    case WriteAccess::Writable:
+        break;
+    }
+    return nullptr;
+}
+
 } // namespace zyntra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personal/record_kind.h"
+#include "platform/write_access.h"
 
 #include <array>
 #include <cstddef>
@@ -85,6 +86,9 @@ struct RunReport {
     bool busy = false;
     // No usable device was connected for a run on the device: nothing was done.
     bool noDevice = false;
+    // The device could not be written (read-only mount, files of another owner): nothing was
+    // done, and copiesSucceeded is false.
+    WriteAccess deviceAccess = WriteAccess::Writable;
     // Every copy the result depends on succeeded. Some files in failedFiles leave it true: one
     // a load could not open, a working copy its template could not reset. A backup that left
     // the previous one in place sets it false, whatever kept it.
@@ -118,5 +122,9 @@ struct RunReport {
     // A file was left alone because it, or the device holding it, was no longer the one read.
     bool DeviceChanged() const;
 };
+
+// The language key that tells why the device could not be written and what to do about it;
+// nullptr when it could.
+const char* DeviceAccessKey(WriteAccess access);
 
 } // namespace zyntra

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/write_access.h"
+
 #include <string>
 
 namespace zyntra {
@@ -23,6 +25,11 @@ public:
     // Writes "_sync.dat" on the current device; deletes it from every device in use.
     virtual void WriteSyncMarker() = 0;
     virtual void DeleteSyncMarkers() = 0;
+
+    // Whether the internal memory, its "Secretary" folder and the databases there may be
+    // written. Asked before a run changes anything: a read-only mount, or files of another
+    // owner, would otherwise fail half-way with nothing to tell the user what to do.
+    virtual WriteAccess DeviceWriteAccess() const;
 };
 
 } // namespace zyntra

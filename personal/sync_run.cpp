@@ -207,12 +207,22 @@ void PersonalEngine::SaveInto(RunTarget to, DataSelection selection, SyncMode mo
     conv_close();
 }
 
+bool PersonalEngine::DeviceNotWritable(RunReport& report) const {
+    report.deviceAccess = device_.DeviceWriteAccess();
+    if (report.deviceAccess == WriteAccess::Writable)
+        return false;
+    report.copiesSucceeded = false;
+    return true;
+}
+
 RunReport PersonalEngine::Synchronize(DataSelection selection, SyncMode mode) {
     const std::string root = device_.InternalRoot();
     if (Running() || root.empty())
         return Refused();
     RunScope run(runDepth_);
     RunReport report;
+    if (DeviceNotWritable(report))
+        return report;
     device_.WriteSyncMarker();
     // A run that could not be undone does not change the device.
     if (!TakeSnapshot(root, device_.Ident(), std::time(nullptr))) {
@@ -242,6 +252,8 @@ RunReport PersonalEngine::UndoSync(const std::string& snapshotId, SnapshotRestor
         return Refused();
     RunScope run(runDepth_);
     RunReport report;
+    if (DeviceNotWritable(report))
+        return report;
     device_.WriteSyncMarker();
     // The device must be the one discovered, and still be it when its files are replaced.
     const std::string ident = device_.Ident();

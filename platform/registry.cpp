@@ -51,6 +51,13 @@ std::string LanguageCodeOfLocale(std::string_view locale) {
     return "ENU";
 }
 
+std::string LanguageSectionOfLocale(std::string_view locale) {
+    const std::string code = LanguageCodeOfLocale(locale);
+    if (code == "CHT")
+        return "TChinese";
+    return code == "CHS" ? "SChinese" : "English";
+}
+
 SystemRegistry::SystemRegistry(std::string locale, const InputMethods& inputMethods)
     : languageCode_(LanguageCodeOfLocale(locale)), layouts_(inputMethods.List()) {}
 

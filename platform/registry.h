@@ -48,6 +48,10 @@ private:
 // "CHT" for a zh_TW or zh_HK locale, "CHS" for zh_CN or zh_SG, else "ENU".
 std::string LanguageCodeOfLocale(std::string_view locale);
 
+// The text section of the language file that goes with a locale: "TChinese" where
+// LanguageCodeOfLocale gives "CHT", "SChinese" for "CHS", else "English".
+std::string LanguageSectionOfLocale(std::string_view locale);
+
 // Keys and values a test sets.
 class MemoryRegistry : public Registry {
 public:

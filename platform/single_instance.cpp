@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -22,7 +23,10 @@ std::string WithSlash(std::string folder) {
 } // namespace
 
 std::string LockFolder() {
-    return ProgramFolder();
+    // On a first start the lock is taken before anything else has made the user folder.
+    std::error_code error;
+    std::filesystem::create_directories(UserFolder(), error);
+    return UserFolder();
 }
 
 std::string LockFileName(std::string_view mutexName) {

@@ -34,10 +34,11 @@ private:
     State state_ = State::Failed;
 };
 
-// The program folder: what the lock guards is the working copies, backups and
-// scratch copies there, so two processes on one program folder exclude each
+// The user folder: what the lock guards is the working copies, backups and
+// scratch copies there, so two processes on one user folder exclude each
 // other whatever their environment says (a job run from cron has no
-// $XDG_RUNTIME_DIR), while two program folders never block each other.
+// $XDG_RUNTIME_DIR), while two user folders never block each other. Made
+// when missing.
 std::string LockFolder();
 
 // The mutex text as a safe file name: letters, digits, '.', '-' and '_' are

@@ -19,9 +19,8 @@ constexpr DatabaseSlot kSlots[kDatabaseSlotCount] = {
     {5, "CJDIY_Dict.db", nullptr},
 };
 
-std::string SlotFile(const char* folder, int slot) {
-    return ProgramFolder() + folder + "/default-" + std::to_string(GetDatabaseSlot(slot).number) +
-           ".dat";
+std::string SlotFile(const std::string& base, const char* folder, int slot) {
+    return base + folder + "/default-" + std::to_string(GetDatabaseSlot(slot).number) + ".dat";
 }
 
 } // namespace
@@ -32,18 +31,18 @@ const DatabaseSlot& GetDatabaseSlot(int slot) {
 }
 
 std::string WorkingCopyPath(int slot) {
-    return SlotFile("data", slot);
+    return SlotFile(UserFolder(), "data", slot);
 }
 std::string TemplatePath(int slot) {
-    return SlotFile("init", slot);
+    return SlotFile(ProgramFolder(), "init", slot);
 }
 std::string BackupPath(int slot) {
-    return SlotFile("backup", slot);
+    return SlotFile(UserFolder(), "backup", slot);
 }
 
 std::string ScratchCopyPath(int slot) {
     const char* name = GetDatabaseSlot(slot).scratchFileName;
-    return name ? ProgramFolder() + name : std::string();
+    return name ? UserFolder() + name : std::string();
 }
 
 std::string DeviceDatabasePath(const std::string& internalRoot, int slot) {

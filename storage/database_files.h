@@ -19,13 +19,14 @@ constexpr int kDatabaseSlotCount = 5;
 struct DatabaseSlot {
     int number;                  // 1..5
     const char* deviceFileName;  // below "Secretary/" of the internal memory
-    const char* scratchFileName; // in the program folder; nullptr for slots 4 and 5
+    const char* scratchFileName; // in the user folder; nullptr for slots 4 and 5
 };
 
 // Slot 1..kDatabaseSlotCount; anything else is a programming error.
 const DatabaseSlot& GetDatabaseSlot(int slot);
 
-// Computer-side files of a slot, all in the program folder.
+// Computer-side files of a slot: the shipped template in the program folder, the others in the
+// user folder.
 std::string WorkingCopyPath(int slot); // data/default-N.dat
 std::string TemplatePath(int slot);    // init/default-N.dat
 std::string BackupPath(int slot);      // backup/default-N.dat

@@ -3,8 +3,10 @@
 
 #include "app/main_window.h"
 #include "app/startup_checks.h"
+#include "app/user_folder.h"
 #include "kit/controls.h"
 #include "platform/backends.h"
+#include "platform/locale_language.h"
 #include "platform/single_instance.h"
 #include "storage/text_conv.h"
 #include "texts/lang_text.h"
@@ -123,7 +125,6 @@ int RunWindow(ZyntraApplication& app) {
     for (const std::string& problem : binder.Bind()) {
         std::fprintf(stderr, "Zyntra: %s\n", problem.c_str());
     }
-    window.SetSettingsPath(QCoreApplication::applicationFilePath().toStdString() + ".ini");
     if (!window.FormCreate()) {
         return 0;
     }
@@ -160,8 +161,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(new HintTimingStyle(QApplication::style()->name()));
     // Before any widget exists, so that each takes the language's locale.
     QtLanguage qtLanguage;
-    qtLanguage.Apply(LanguageSectionOf(QCoreApplication::applicationDirPath().toStdString() + '/' +
-                                       kLanguageFileName));
+    qtLanguage.Apply(StartLanguageSection(SystemLocaleName()));
     try {
         return RunWindow(app);
     } catch (const std::exception& error) {

@@ -33,12 +33,20 @@ void CreateBackupGroup(ControlSet& controls, TabSheet& page) {
     AddPlaced<SpeedButton>(controls, "sbUndoSync", group).SetHint("RC_SB_UNDOSYNC_HINT");
 }
 
+// Files of other programs: they read and write memory only, so they need no device.
+void CreateRecordFilesGroup(ControlSet& controls, TabSheet& page) {
+    auto& group = AddPlaced<GroupBox>(controls, "gbRecordFiles", page);
+    AddPlaced<SpeedButton>(controls, "sbImportFile", group).SetHint("RC_SB_IMPORTFILE_HINT");
+    AddPlaced<SpeedButton>(controls, "sbExportFile", group).SetHint("RC_SB_EXPORTFILE_HINT");
+}
+
 } // namespace
 
 void CreateSyncControls(ControlSet& controls, TabSheet& page) {
     CreateDataSelection(controls, page);
     CreateSyncModes(controls, page);
     CreateBackupGroup(controls, page);
+    CreateRecordFilesGroup(controls, page);
 }
 
 } // namespace zyntra::layout

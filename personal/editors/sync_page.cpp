@@ -17,6 +17,8 @@ SyncPageControls SyncPageControls::From(const ControlSet& controls) {
             controls.Get<SpeedButton>("sbBackup"),
             controls.Get<SpeedButton>("sbRestore"),
             controls.Get<SpeedButton>("sbUndoSync"),
+            controls.Get<SpeedButton>("sbImportFile"),
+            controls.Get<SpeedButton>("sbExportFile"),
             controls.Get<PageControl>("pgcDataSet"),
             controls.Get<Control>("tabSyncSet"),
             {&controls.Get<ToolButton>("tbAddrSync"), &controls.Get<ToolButton>("tbScheSync"),
@@ -38,7 +40,7 @@ SyncPage::HandlerScope::~HandlerScope() {
 
 SyncPage::SyncPage(SyncPageControls controls, UiServices ui, PersonalEngine& engine,
                    DeviceLink& devices)
-    : controls_(controls), ui_(ui), engine_(engine), devices_(devices) {}
+    : controls_(controls), ui_(ui), engine_(engine), devices_(devices), recordFiles_(ui, engine) {}
 
 void SyncPage::SetStatusRecordCountSink(std::function<void(int)> sink) {
     recordCountSink_ = std::move(sink);
@@ -58,6 +60,8 @@ void SyncPage::AttachHandlers() {
     controls_.sbBackup.OnClick = [this] { sbBackupClick(); };
     controls_.sbRestore.OnClick = [this] { sbRestoreClick(); };
     controls_.sbUndoSync.OnClick = [this] { sbUndoSyncClick(); };
+    controls_.sbImportFile.OnClick = [this] { sbImportFileClick(); };
+    controls_.sbExportFile.OnClick = [this] { sbExportFileClick(); };
     for (ToolButton* button : controls_.pageSyncButtons)
         button->OnClick = [this] { ShowSyncPage(); };
 }
@@ -105,7 +109,8 @@ void SyncPage::sbSyncClick() {
         ListsReloaded();
     }
     devices_.RefreshConditionalControls(); // Undo Last Sync now has a snapshot to write back
-    ShowResult(lastReport_.Succeeded() ? "SM_SyncOK" : "SM_SyncNG");
+    const char* refused = DeviceAccessKey(lastReport_.deviceAccess);
+    ShowResult(lastReport_.Succeeded() ? "SM_SyncOK" : refused ? refused : "SM_SyncNG");
 }
 
 void SyncPage::sbBackupClick() {
@@ -153,7 +158,25 @@ void SyncPage::sbUndoSyncClick() {
         lastReport_ = engine_.UndoSync(last->id, result);
         ListsReloaded();
     }
-    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_UndoSyncOK" : "SM_UndoSyncNG"));
+    const char* refused = DeviceAccessKey(lastReport_.deviceAccess);
+    ui_.messages.Show(LangText(lastReport_.Succeeded() ? "SM_UndoSyncOK"
+                               : refused               ? refused
+                                                       : "SM_UndoSyncNG"));
+}
+
+void SyncPage::sbImportFileClick() {
+    if (Running())
+        return;
+    HandlerScope scope(*this);
+    if (recordFiles_.Import() && listsReloadedSink_)
+        listsReloadedSink_();
+}
+
+void SyncPage::sbExportFileClick() {
+    if (Running())
+        return;
+    HandlerScope scope(*this);
+    recordFiles_.Export();
 }
 
 bool SyncPage::OfferBackupOnClose() {

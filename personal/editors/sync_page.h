@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/ui_services.h"
+#include "personal/editors/record_file_dialogs.h"
 #include "personal/personal_engine.h"
 
 #include <array>
@@ -27,6 +28,8 @@ struct SyncPageControls {
     SpeedButton& sbBackup;
     SpeedButton& sbRestore;
     SpeedButton& sbUndoSync;
+    SpeedButton& sbImportFile;
+    SpeedButton& sbExportFile;
     PageControl& pgcDataSet;
     Control& tabSyncSet;                        // holds every control that starts a load or a run
     std::array<ToolButton*, 5> pageSyncButtons; // tbAddrSync .. tbUserSync
@@ -47,8 +50,8 @@ public:
     void SetStatusRecordCountSink(std::function<void(int)> sink);
     // Told after every run that loaded the lists again.
     void SetListsReloadedSink(std::function<void()> sink);
-    // Attaches the handlers below to sbSync, sbBackup, sbRestore, sbUndoSync and the five page
-    // Sync buttons.
+    // Attaches the handlers below to sbSync, sbBackup, sbRestore, sbUndoSync, sbImportFile,
+    // sbExportFile and the five page Sync buttons.
     void AttachHandlers();
 
     // The kinds checked in clbSyncData.
@@ -65,6 +68,10 @@ public:
     void sbRestoreClick();
     // Writes the newest snapshot of the current device back to it, after asking.
     void sbUndoSyncClick();
+    // Appends the records of a file the user chooses to memory; the editors show them.
+    void sbImportFileClick();
+    // Writes memory's records to a file the user chooses.
+    void sbExportFileClick();
     void tbAddrSyncClick() { ShowSyncPage(); }
     void tbScheSyncClick() { ShowSyncPage(); }
     void tbToDoSyncClick() { ShowSyncPage(); }
@@ -98,6 +105,7 @@ private:
     UiServices ui_;
     PersonalEngine& engine_;
     DeviceLink& devices_;
+    RecordFileDialogs recordFiles_;
     std::function<void(int)> recordCountSink_;
     std::function<void()> listsReloadedSink_;
     RunReport lastReport_;

@@ -6,9 +6,9 @@
 #include <utility>
 
 namespace zyntra {
-namespace {
+namespace {} // namespace
 
-const char* KindKey(RecordKind kind) {
+const char* ReportKindKey(RecordKind kind) {
     switch (kind) {
     case RecordKind::AddressBook:
         return "SM_ReportAddressBook";
@@ -25,6 +25,8 @@ const char* KindKey(RecordKind kind) {
     }
     return "";
 }
+
+namespace {
 
 const char* ActionKey(DifferedAction action) {
     switch (action) {
@@ -60,7 +62,7 @@ std::string SyncReportDetails(const RunReport& report) {
         const KindCounts& counts = report.Of(kind);
         if (counts.Total() == 0)
             continue;
-        text += LangText(KindKey(kind)) + ": " + CountsLine(counts) + "\n";
+        text += LangText(ReportKindKey(kind)) + ": " + CountsLine(counts) + "\n";
         for (const DifferedRecord& record : report.differed.Listed())
             if (record.kind == kind)
                 text += "    " + record.name + " (" + LangText(ActionKey(record.action)) + ")\n";

@@ -37,7 +37,7 @@ set(lang_charset_SChinese GB2312)
 # printf formats with one integer argument; no other text may hold a "%".
 set(lang_format_keys SM_ClassNo SM_FileCount SM_RecCount
     SM_CliStatementsFailed SM_CliRowsUnreadable SM_CliAdded SM_CliUpdated SM_CliKeptTwice SM_CliLeftAlone SM_CliAlreadyThere
-    SM_ReadOnlyMore SM_FileOpMore SM_ReportNotListed)
+    SM_ReadOnlyMore SM_FileOpMore SM_ReportNotListed SM_FileImportOK SM_FileExportOK)
 # Texts copied into 50-byte slots (49 bytes and the terminating zero).
 set(lang_slot_keys
     SM_Relative SM_Friend SM_Classmate SM_Colleague SM_Customer SM_Others

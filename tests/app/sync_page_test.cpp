@@ -8,6 +8,7 @@
 #include "tests/support/device_fixture.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/personal_db_fixture.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/ui_doubles.h"
 #include "texts/lang_text.h"
 
@@ -332,6 +333,83 @@ TEST_F(SyncPageTest, NothingReachesALockedDeviceWithoutItsPassword) {
     Get<SpeedButton>("sbUndoSync").Click();
     ASSERT_EQ(test::ReadAddresses(DevicePath(1)).size(), 1u);
     EXPECT_EQ(test::ReadAddresses(DevicePath(1))[0].name, "Ann");
+}
+
+// Appointments and tasks of one calendar, as another program writes them.
+constexpr const char* kCalendar =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
+    "BEGIN:VEVENT\r\nUID:1\r\nSUMMARY:Dentist\\, then lunch\\; bring card\r\n"
+    "DTSTART:20270105T090000\r\nDTEND:20270105T103000\r\n"
+    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT30M\r\nEND:VALARM\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:2\r\nSUMMARY:Holiday\r\nDTSTART;VALUE=DATE:20270501\r\n"
+    "RRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n"
+    "BEGIN:VTODO\r\nUID:3\r\nSUMMARY:Renew passport\r\nDUE;VALUE=DATE:20270215\r\n"
+    "PRIORITY:1\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
+
+TEST_F(SyncPageTest, AnImportedCalendarReachesTheDeviceAndComesBackOutUnchanged) {
+    Start();
+    test::TempDir dir;
+    test::WriteFile(dir.Path() + "other.ics", kCalendar);
+    // The type list still shows vCard, its first type: the file's extension names the format.
+    harness_.ui.fileDialog.QueueChoice(dir.Path() + "other.ics", 0);
+    Get<SpeedButton>("sbImportFile").Click();
+
+    ASSERT_EQ(Lists().ScheList.size(), 2u);
+    ASSERT_EQ(Lists().ToDoList.size(), 1u);
+    EXPECT_EQ(Lists().ScheList[0]->content, "Dentist, then lunch; bring card");
+    EXPECT_EQ(Lists().ScheList[0]->alarm_BStime, 30);
+    EXPECT_EQ(Get<ListView>("lvToDoList").RowCount(), 1) << "the editor shows the import";
+    ASSERT_EQ(harness_.ui.messages.Shown().size(), 1u);
+    const ShownMessage& shown = harness_.ui.messages.Shown()[0];
+    EXPECT_EQ(shown.text, FormatCount(LangText("SM_FileImportOK"), 3));
+    EXPECT_NE(shown.details.find("RRULE"), std::string::npos) << "the recurrence is told";
+
+    SelectOnly({RecordKind::Schedule, RecordKind::ToDo});
+    Get<SpeedButton>("sbSync").Click();
+    EXPECT_EQ(test::ReadSchedules(DevicePath(1)).size(), 2u);
+    Lists().ScheList.clear();
+    Lists().ToDoList.clear();
+    harness_.Window().Personal().Load(RunTarget::Device, DataSelection::All());
+    ASSERT_EQ(Lists().ScheList.size(), 2u);
+
+    harness_.ui.fileDialog.QueueChoice(dir.Path() + "out.ics", 2); // iCalendar
+    Get<SpeedButton>("sbExportFile").Click();
+    EXPECT_EQ(harness_.ui.messages.Shown().back().text,
+              FormatCount(LangText("SM_FileExportOK"), 3));
+    RecordLists fromDevice;
+    fromDevice.ScheList = std::move(Lists().ScheList);
+    fromDevice.ToDoList = std::move(Lists().ToDoList);
+    Lists().ResetAllLists();
+    harness_.ui.fileDialog.QueueChoice(dir.Path() + "out.ics", 1);
+    Get<SpeedButton>("sbImportFile").Click();
+    ASSERT_EQ(Lists().ScheList.size(), 2u);
+    ASSERT_EQ(Lists().ToDoList.size(), 1u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(Lists().ScheList[i]->content, fromDevice.ScheList[i]->content);
+        EXPECT_EQ(Lists().ScheList[i]->date, fromDevice.ScheList[i]->date);
+        EXPECT_EQ(Lists().ScheList[i]->start_time, fromDevice.ScheList[i]->start_time);
+        EXPECT_EQ(Lists().ScheList[i]->end_time, fromDevice.ScheList[i]->end_time);
+        EXPECT_EQ(Lists().ScheList[i]->alarm_BStime, fromDevice.ScheList[i]->alarm_BStime);
+    }
+    EXPECT_EQ(Lists().ToDoList[0]->content, "Renew passport");
+    EXPECT_EQ(Lists().ToDoList[0]->priority, fromDevice.ToDoList[0]->priority);
+}
+
+TEST_F(SyncPageTest, AFileThatCannotBeImportedAddsNothingAndSaysWhy) {
+    Start();
+    AddAddress("Ann", "ann@example.org");
+    test::TempDir dir;
+    test::WriteFile(dir.Path() + "cut.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bo\r\n");
+    harness_.ui.fileDialog.QueueChoice(dir.Path() + "cut.vcf", 0);
+    Get<SpeedButton>("sbImportFile").Click();
+    harness_.ui.fileDialog.QueueCancel();
+    Get<SpeedButton>("sbImportFile").Click();
+
+    EXPECT_EQ(Lists().AddrList.size(), 1u);
+    ASSERT_EQ(harness_.ui.messages.Shown().size(), 1u);
+    EXPECT_EQ(harness_.ui.messages.Shown()[0].text, LangText("SM_FileImportNG"));
+    EXPECT_FALSE(harness_.ui.messages.Shown()[0].details.empty());
+    EXPECT_TRUE(Get<Control>("tabSyncSet").Enabled()) << "the page is given back";
 }
 
 } // namespace

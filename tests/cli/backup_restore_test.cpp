@@ -1,4 +1,4 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 #include "storage/database_files.h"
 #include "tests/cli/cli_sandbox.h"
 #include "tests/support/device_fixture.h"

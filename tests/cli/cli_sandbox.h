@@ -51,6 +51,8 @@ public:
     std::string WriteInput(const std::string& name, const std::string& bytes) const;
 
     const std::string& ProgramFolderPath() const { return folder_.Path(); }
+    // The home folder the runs see ($HOME), ending with '/'.
+    std::string HomePath() const { return dir_.Path() + "home/"; }
 
 private:
     ProcessRequest Request(const std::vector<std::string>& args, const std::string& locale,

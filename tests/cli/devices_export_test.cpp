@@ -1,4 +1,4 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 #include "tests/cli/cli_sandbox.h"
 #include "tests/support/personal_db_fixture.h"
 

@@ -51,7 +51,7 @@ TEST(LangFile, CountFormatsTakeExactlyOneIntegerAndNoOtherTextIsAFormat) {
         "SM_ClassNo",           "SM_FileCount",       "SM_RecCount",     "SM_CliStatementsFailed",
         "SM_CliRowsUnreadable", "SM_CliAdded",        "SM_CliUpdated",   "SM_CliKeptTwice",
         "SM_CliLeftAlone",      "SM_CliAlreadyThere", "SM_ReadOnlyMore", "SM_FileOpMore",
-        "SM_ReportNotListed"};
+        "SM_ReportNotListed",   "SM_FileImportOK",    "SM_FileExportOK"};
     IniFile lang(test::BuiltProgramFolder() + "Lang.ini");
     for (const char* section : {"English", "TChinese", "SChinese"}) {
         for (const std::string& key : LanguageKeys()) {

@@ -57,9 +57,31 @@ void FixedClock::AdvanceSeconds(long long seconds) {
              static_cast<int>(clockTime.seconds().count())}};
 }
 
+std::optional<FileChoice>
+ScriptedFileDialog::ChooseFileToOpen(const std::string& caption,
+                                     const std::vector<FileFilter>& filters) {
+    return Next({caption, filters, {}, false});
+}
+
+std::optional<FileChoice>
+ScriptedFileDialog::ChooseFileToSave(const std::string& caption,
+                                     const std::vector<FileFilter>& filters,
+                                     const std::string& suggestedName) {
+    return Next({caption, filters, suggestedName, true});
+}
+
+std::optional<FileChoice> ScriptedFileDialog::Next(Request request) {
+    requests_.push_back(std::move(request));
+    if (answers_.empty())
+        return std::nullopt;
+    std::optional<FileChoice> answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
 UiServices HeadlessUiServices::Services() {
     return {messages,          question,        waitCursor,      pendingEvents, passwordDialog,
-            inputMethodDialog, timeRangeDialog, classTimeDialog, clock};
+            inputMethodDialog, timeRangeDialog, classTimeDialog, fileDialog,    clock};
 }
 
 std::optional<int> ScriptedInputMethodDialog::Run(const DialogTexts& texts,

@@ -223,6 +223,36 @@ private:
     std::vector<ClassTimeRequest> requests_;
 };
 
+// Without a window: each choice comes from a queue, Cancel once it has run out; what each
+// dialog was asked is kept.
+class ScriptedFileDialog : public FileDialog {
+public:
+    struct Request {
+        std::string caption;
+        std::vector<FileFilter> filters;
+        std::string suggestedName;
+        bool toSave = false;
+    };
+
+    std::optional<FileChoice> ChooseFileToOpen(const std::string& caption,
+                                               const std::vector<FileFilter>& filters) override;
+    std::optional<FileChoice> ChooseFileToSave(const std::string& caption,
+                                               const std::vector<FileFilter>& filters,
+                                               const std::string& suggestedName) override;
+
+    void QueueChoice(std::string path, std::size_t filter) {
+        answers_.push_back(FileChoice{std::move(path), filter});
+    }
+    void QueueCancel() { answers_.push_back(std::nullopt); }
+    const std::vector<Request>& Requests() const { return requests_; }
+
+private:
+    std::optional<FileChoice> Next(Request request);
+
+    std::deque<std::optional<FileChoice>> answers_;
+    std::vector<Request> requests_;
+};
+
 // A clock that stands still until it is set or advanced.
 class FixedClock : public Clock {
 public:
@@ -248,6 +278,7 @@ struct HeadlessUiServices {
     ScriptedInputMethodDialog inputMethodDialog;
     ScriptedTimeRangeDialog timeRangeDialog;
     ScriptedClassTimeDialog classTimeDialog;
+    ScriptedFileDialog fileDialog;
     FixedClock clock;
 
     UiServices Services();

@@ -1,4 +1,4 @@
-#include "cli/record_format.h"
+#include "exchange/record_format.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

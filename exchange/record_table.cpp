@@ -1,6 +1,7 @@
-#include "cli/record_table.h"
+#include "exchange/record_table.h"
 
-#include "cli/charset_codec.h"
+#include "exchange/charset_codec.h"
+#include "exchange/utf8_record.h"
 
 namespace zyntra {
 namespace {
@@ -20,7 +21,7 @@ std::vector<FieldValue> RowOf(const R& record, const FieldList<R>& fields,
         if (field.integer)
             row.emplace_back(static_cast<long long>(record.*field.integer));
         else
-            row.emplace_back(codec.ToUtf8(record.*field.text));
+            row.emplace_back(TextInUtf8(record, field, codec.ToUtf8Converter()));
     }
     return row;
 }

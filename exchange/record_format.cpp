@@ -1,6 +1,6 @@
-#include "cli/record_format.h"
+#include "exchange/record_format.h"
 
-#include "cli/csv.h"
+#include "exchange/csv.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "cli/charset_codec.h"
-#include "cli/record_check.h"
-#include "cli/record_table.h"
+#include "exchange/charset_codec.h"
+#include "exchange/record_check.h"
+#include "exchange/record_table.h"
 #include "personal/schedule_alarm.h"
 
 #include <algorithm>
@@ -167,9 +167,9 @@ struct RecordImport::Pending {
 };
 
 RecordImport::RecordImport(RecordLists& lists, RecordKind kind, const CharsetCodec& codec,
-                           std::string today, std::string now)
+                           std::string today, std::string now, ImportMode mode)
     : lists_(lists), kind_(kind), codec_(codec), today_(std::move(today)), now_(std::move(now)),
-      pending_(std::make_unique<Pending>()) {
+      mode_(mode), pending_(std::make_unique<Pending>()) {
     if (kind == RecordKind::ClassTable)
         pending_->grid = lists.classGrid;
 }
@@ -227,28 +227,43 @@ void RecordImport::Refuse(const std::string& error) {
         pending_->ClearLists();
 }
 
+// Replaces the list by the imported records, or appends them as records the device has not
+// seen: an id a file names belongs to another device's rows.
+template <class R> void Take(RecordList<R>& list, RecordList<R>&& imported, ImportMode mode) {
+    if (mode == ImportMode::Replace) {
+        list = std::move(imported);
+        return;
+    }
+    list.reserve(list.size() + imported.size());
+    for (auto& record : imported) {
+        if constexpr (requires { record->id; })
+            record->id = 0;
+        list.push_back(std::move(record));
+    }
+}
+
 void RecordImport::Commit() {
     if (faultCount_ > 0)
         return;
     Pending& p = *pending_;
     switch (kind_) {
     case RecordKind::AddressBook:
-        lists_.AddrList = std::move(p.addresses);
+        Take(lists_.AddrList, std::move(p.addresses), mode_);
         break;
     case RecordKind::Schedule:
-        lists_.ScheList = std::move(p.appointments);
+        Take(lists_.ScheList, std::move(p.appointments), mode_);
         break;
     case RecordKind::ToDo:
-        lists_.ToDoList = std::move(p.tasks);
+        Take(lists_.ToDoList, std::move(p.tasks), mode_);
         break;
     case RecordKind::ClassTable:
         lists_.classGrid = p.grid;
         break;
     case RecordKind::ECUser:
-        lists_.ECUserList = std::move(p.ecEntries);
+        Take(lists_.ECUserList, std::move(p.ecEntries), mode_);
         break;
     case RecordKind::CEUser:
-        lists_.CEUserList = std::move(p.ceEntries);
+        Take(lists_.CEUserList, std::move(p.ceEntries), mode_);
         break;
     }
 }

@@ -1,4 +1,4 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/record_table.h"
+#include "exchange/record_table.h"
 
 #include <cstdio>
 #include <functional>

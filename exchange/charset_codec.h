@@ -22,6 +22,7 @@ public:
     }
 
     const std::string& Charset() const { return charset_; }
+    const CharsetConverter& ToUtf8Converter() const { return toUtf8_; }
 
 private:
     std::string charset_;

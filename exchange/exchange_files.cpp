@@ -1,8 +1,9 @@
-#include "cli/exchange_files.h"
+#include "exchange/exchange_files.h"
 
-#include "cli/record_table.h"
 #include "exchange/address_vcard.h"
 #include "exchange/calendar_exchange.h"
+#include "exchange/record_table.h"
+#include "exchange/utf8_record.h"
 #include "texts/charset_converter.h"
 
 #include <filesystem>
@@ -26,6 +27,17 @@ void Hand(std::vector<ExchangeRecord>& records, const std::function<void(Importe
         imported.values = std::move(record.values);
         sink(std::move(imported));
     }
+}
+
+// Writes each record with `write`, which converts its texts with the converter it is given. A
+// read-only record is written with the texts the device stored.
+template <class R, class Write>
+void PutRecords(std::FILE* out, const RecordList<R>& list, const RecordFields<R>& table,
+                const CharsetConverter& toUtf8, Write write) {
+    static const CharsetConverter unchanged("UTF-8", "UTF-8");
+    for (const auto& record : list)
+        Put(out, record->stored.readOnly ? write(RecordInUtf8(*record, table, toUtf8), unchanged)
+                                         : write(*record, toUtf8));
 }
 
 } // namespace
@@ -64,22 +76,29 @@ std::optional<std::string> ExchangeKindFault(ExchangeFormat format, RecordKind k
     return std::nullopt;
 }
 
+void WriteCalendar(std::FILE* out, const RecordLists& lists, const CharsetConverter& toUtf8) {
+    Put(out, CalendarBegin());
+    PutRecords(out, lists.ScheList, kScheduleFields, toUtf8, VEventOf);
+    PutRecords(out, lists.ToDoList, kToDoFields, toUtf8, VTodoOf);
+    Put(out, CalendarEnd());
+}
+
 void WriteExchange(std::FILE* out, const RecordLists& lists, RecordKind kind, ExchangeFormat format,
                    const CharsetConverter& toUtf8) {
     if (format != ExchangeFormat::ICalendar) {
         const VCardVersion version =
             format == ExchangeFormat::VCard30 ? VCardVersion::V30 : VCardVersion::V40;
-        for (const auto& entry : lists.AddrList)
-            Put(out, VCardOf(*entry, version, toUtf8));
+        PutRecords(out, lists.AddrList, kAddressBookFields, toUtf8,
+                   [version](const ADDRESSBOOK& entry, const CharsetConverter& converter) {
+                       return VCardOf(entry, version, converter);
+                   });
         return;
     }
     Put(out, CalendarBegin());
     if (kind == RecordKind::Schedule)
-        for (const auto& appointment : lists.ScheList)
-            Put(out, VEventOf(*appointment, toUtf8));
+        PutRecords(out, lists.ScheList, kScheduleFields, toUtf8, VEventOf);
     else
-        for (const auto& task : lists.ToDoList)
-            Put(out, VTodoOf(*task, toUtf8));
+        PutRecords(out, lists.ToDoList, kToDoFields, toUtf8, VTodoOf);
     Put(out, CalendarEnd());
 }
 
@@ -102,6 +121,24 @@ std::string ReadExchange(std::string_view text, RecordKind kind, ExchangeFormat 
     for (const std::string& what : read.notes)
         note(what);
     Hand(read.records, sink, note);
+    return {};
+}
+
+std::string ReadCalendar(std::string_view text,
+                         const std::function<void(RecordKind, ImportedRecord&&)>& sink,
+                         const ExchangeNote& note) {
+    CalendarRecords appointments = ReadAppointments(text);
+    if (!appointments.error.empty())
+        return appointments.error;
+    CalendarRecords tasks = ReadTasks(text);
+    if (!tasks.error.empty())
+        return tasks.error;
+    // Each reader's notes only tell of the other's components, which are read here too.
+    for (const auto& [kind, read] :
+         {std::pair{RecordKind::Schedule, &appointments}, std::pair{RecordKind::ToDo, &tasks}})
+        Hand(
+            read->records,
+            [&sink, kind = kind](ImportedRecord&& record) { sink(kind, std::move(record)); }, note);
     return {};
 }
 

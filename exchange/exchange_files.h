@@ -30,6 +30,9 @@ std::optional<std::string> ExchangeKindFault(ExchangeFormat format, RecordKind k
 void WriteExchange(std::FILE* out, const RecordLists& lists, RecordKind kind, ExchangeFormat format,
                    const CharsetConverter& toUtf8);
 
+// The schedule and the to-do list in one calendar: the appointments, then the tasks.
+void WriteCalendar(std::FILE* out, const RecordLists& lists, const CharsetConverter& toUtf8);
+
 // What a file says that no field takes, one line each ("record 2 (line 14): ...").
 using ExchangeNote = std::function<void(const std::string&)>;
 
@@ -38,6 +41,12 @@ using ExchangeNote = std::function<void(const std::string&)>;
 // handed over when the text has a fault.
 std::string ReadExchange(std::string_view text, RecordKind kind, ExchangeFormat format,
                          const std::function<void(ImportedRecord&&)>& sink,
+                         const ExchangeNote& note);
+
+// Reads both the appointments and the tasks of a calendar text, handing each record to `sink`
+// with its kind; otherwise as ReadExchange.
+std::string ReadCalendar(std::string_view text,
+                         const std::function<void(RecordKind, ImportedRecord&&)>& sink,
                          const ExchangeNote& note);
 
 } // namespace zyntra

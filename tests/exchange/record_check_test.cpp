@@ -1,6 +1,6 @@
-#include "cli/charset_codec.h"
-#include "cli/record_check.h"
-#include "cli/record_table.h"
+#include "exchange/charset_codec.h"
+#include "exchange/record_check.h"
+#include "exchange/record_table.h"
 
 #include <gtest/gtest.h>
 

@@ -55,6 +55,11 @@ std::string ImportRecords(RecordLists& lists, RecordKind kind,
                           const std::vector<ImportedRecord>& records, const CharsetCodec& codec,
                           const std::string& today, const std::string& now);
 
+// Whether the imported records take the place of the kind's list or come after its records,
+// as new ones (with no row of their own on the device yet). Timetable cells always replace the
+// cells they name.
+enum class ImportMode { Replace, Append };
+
 // The same, one record at a time as the input is read, so that the records are never held
 // twice: each is converted and checked when it is added, and memory changes only at Commit.
 // Every record is checked, also after one did not fit, so that all faults of a file can be
@@ -62,7 +67,7 @@ std::string ImportRecords(RecordLists& lists, RecordKind kind,
 class RecordImport {
 public:
     RecordImport(RecordLists& lists, RecordKind kind, const CharsetCodec& codec, std::string today,
-                 std::string now);
+                 std::string now, ImportMode mode = ImportMode::Replace);
     ~RecordImport();
     RecordImport(const RecordImport&) = delete;
     RecordImport& operator=(const RecordImport&) = delete;
@@ -75,6 +80,8 @@ public:
     static constexpr std::size_t kMostRecords = 200000;
 
     void Add(const ImportedRecord& record);
+    // How many records were added, those that did not fit included.
+    std::size_t Added() const { return added_; }
     // The faults of the first records that did not fit, each naming its record ("record 3:
     // ..."); empty while every record fitted.
     const std::vector<std::string>& Faults() const { return faults_; }
@@ -96,6 +103,7 @@ private:
     const CharsetCodec& codec_;
     std::string today_;
     std::string now_;
+    ImportMode mode_;
     std::unique_ptr<Pending> pending_;
     std::size_t added_ = 0;
     std::vector<std::string> faults_;

@@ -1,4 +1,4 @@
-#include "cli/csv.h"
+#include "exchange/csv.h"
 
 namespace zyntra {
 namespace {

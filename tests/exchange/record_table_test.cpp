@@ -1,5 +1,5 @@
-#include "cli/charset_codec.h"
-#include "cli/record_table.h"
+#include "exchange/charset_codec.h"
+#include "exchange/record_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/record_check.h"
+#include "exchange/record_check.h"
 
 #include "kit/date_time.h"
 #include "personal/record_statements.h"

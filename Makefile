@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 DEMO_DIR := $(abspath $(BUILD_DIR))/demo
 
-.PHONY: all configure deps test test-sanitize fuzz fuzz-smoke bench run demo demo-reset clean
+.PHONY: all configure deps test test-sanitize fuzz fuzz-smoke bench run demo demo-reset package test-package clean
 
 all: configure
 	cmake --build $(BUILD_DIR)
@@ -69,6 +69,16 @@ ZYNTRA_LANGUAGE ?=
 run: deps demo
 	$(BUILD_DIR)/resources/zyntra_set_language $(BUILD_DIR)/Zyntra/Lang.ini $(ZYNTRA_LANGUAGE)
 	cd $(BUILD_DIR)/Zyntra && ZYNTRA_VOLUMES=$(DEMO_DIR)/volumes.txt ./Zyntra
+
+# The Debian package of the window and the command line, build/zyntra_<version>_<arch>.deb.
+package: deps
+	$(MAKE) all
+	cmake --build $(BUILD_DIR) --target package
+
+# Installs the package on this machine and tries it as a new user (root, dpkg, Xvfb); the
+# package is removed again at the end. Never part of `make test`.
+test-package: package
+	tests/package/test_package.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(BENCH_DIR) build-sanitize

@@ -9,7 +9,9 @@
 #include "storage/database_files.h"
 #include "texts/charset_converter.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -182,9 +184,12 @@ int RunImport(CliApp& app, const CommandArgs& args) {
         app.Say("SM_CliCannotRead", file + " (" + *refusal + ")", "SM_CliNothingWritten");
         return kExitFailed;
     }
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        app.Say("SM_CliCannotRead", file);
+        const int reason = errno;
+        app.Say("SM_CliCannotRead", reason != 0 ? file + " (" + std::strerror(reason) + ")" : file,
+                "SM_CliNothingWritten");
         return kExitFailed;
     }
     // Each record is converted and checked as it is read; memory changes only once all of

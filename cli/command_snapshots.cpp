@@ -46,9 +46,18 @@ int RunRestoreSnapshot(CliApp& app, const CommandArgs& args) {
 } // namespace
 
 Command SnapshotsCommand() {
-    return {"snapshots", "",      "list the snapshots taken before each synchronisation as JSON",
-            {},          0,       0,
-            true,        nullptr, RunSnapshots};
+    return {"snapshots",
+            "",
+            "list the snapshots taken before each synchronisation as JSON",
+            {},
+            0,
+            0,
+            true,
+            nullptr,
+            RunSnapshots,
+            {},
+            "Before every synchronisation the device's databases are kept, the newest ten per\n"
+            "device; each is listed with its ID, the device's ident, the time and the sizes.\n"};
 }
 
 Command RestoreSnapshotCommand() {
@@ -60,7 +69,10 @@ Command RestoreSnapshotCommand() {
             1,
             true,
             nullptr,
-            RunRestoreSnapshot};
+            RunRestoreSnapshot,
+            {},
+            "ID is one of those `zyntra-cli snapshots` lists. The snapshot's databases are\n"
+            "written back as one set, undoing every synchronisation after it.\n"};
 }
 
 } // namespace zyntra

@@ -208,7 +208,12 @@ Command CopyCommand() {
             true,
             CheckCopy,
             RunCopy,
-            {"--to-device", "--move", "--replace"}};
+            {"--to-device", "--move", "--replace"},
+            "--to-device puts each file into its category's folder on the device (an e-book\n"
+            "into its class's folder); --to-computer puts device files into DIR. A name already\n"
+            "in the target folder is kept unless --replace is given; each file takes its lyrics\n"
+            "(.lrc) or subtitles (.srt) along. A file that cannot be taken is named with the\n"
+            "reason, the others go on, and the exit code is 1.\n"};
 }
 
 Command DeleteCommand() {
@@ -221,7 +226,8 @@ Command DeleteCommand() {
             true,
             CheckDelete,
             RunDelete,
-            {"--yes"}};
+            {"--yes"},
+            "Without --yes only says what it would delete, and exits 1.\n"};
 }
 
 } // namespace zyntra

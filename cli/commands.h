@@ -36,10 +36,13 @@ struct Command {
     std::optional<std::string> (*check)(const CommandArgs& args);
     int (*run)(CliApp& app, const CommandArgs& args);
     std::vector<std::string> flags = {}; // the --options it takes without a value
+    const char* details = "";            // what `COMMAND --help` adds to the usage and summary
 };
 
 // Every command, in the order the help lists them.
 const std::vector<Command>& Commands();
+// The command of that name, or null.
+const Command* FindCommand(const std::string& name);
 
 std::optional<std::string> CheckExport(const CommandArgs& args);
 std::optional<std::string> CheckImport(const CommandArgs& args);
@@ -66,5 +69,10 @@ void PrintReport(const CliApp& app, const CommandArgs& args, const RunReport& re
 
 // The help text listing every command.
 std::string UsageText();
+// One command's usage line alone, and with its summary and details (`COMMAND --help`).
+std::string CommandUsage(const Command& command);
+std::string CommandHelp(const Command& command);
+// "zyntra-cli 1.0.3": the version the build was made as.
+std::string VersionText();
 
 } // namespace zyntra

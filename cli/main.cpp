@@ -13,21 +13,46 @@
 namespace zyntra {
 namespace {
 
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "zyntra-cli: %s\n\n%s", problem.c_str(), UsageText().c_str());
+// The options that hold for any command, taken wherever they stand.
+struct GlobalOptions {
+    bool passwordFromStdin = false;
+    bool verbose = false;
+
+    bool Take(const std::string& word) {
+        if (word == "--password-stdin")
+            passwordFromStdin = true;
+        else if (word == "--verbose")
+            verbose = true;
+        else
+            return false;
+        return true;
+    }
+};
+
+bool IsHelp(const std::string& word) {
+    return word == "--help" || word == "-h";
+}
+
+int Usage(const std::string& problem, const Command* command = nullptr) {
+    const std::string usage = command != nullptr ? CommandUsage(*command) + "(zyntra-cli " +
+                                                       command->name + " --help tells more)\n"
+                                                 : UsageText();
+    std::fprintf(stderr, "zyntra-cli: %s\n\n%s", problem.c_str(), usage.c_str());
     return kExitUsage;
 }
 
 // Splits the words after the command into positional arguments, the
 // command's flags and its options, each of which takes a value.
 std::optional<std::string> ParseArgs(const Command& command, int argc, char** argv, int first,
-                                     CommandArgs& args) {
+                                     CommandArgs& args, GlobalOptions& globals) {
     for (int i = first; i < argc; ++i) {
         std::string word = argv[i];
         if (word.rfind("--", 0) != 0) {
             args.positional.push_back(word);
             continue;
         }
+        if (globals.Take(word))
+            continue;
         if (std::find(command.flags.begin(), command.flags.end(), word) != command.flags.end()) {
             args.flags.push_back(word);
             continue;
@@ -45,36 +70,67 @@ std::optional<std::string> ParseArgs(const Command& command, int argc, char** ar
     return std::nullopt;
 }
 
-int Run(int argc, char** argv) {
-    int at = 1;
-    bool passwordFromStdin = false;
-    if (at < argc && std::strcmp(argv[at], "--password-stdin") == 0) {
-        passwordFromStdin = true;
-        ++at;
-    }
-    if (at >= argc)
-        return Usage("no command given");
-    const std::string name = argv[at];
-    if (name == "help" || name == "--help" || name == "-h") {
+// Takes every byte and keeps none: where the storage layer's fixed lines go unless asked for.
+std::FILE* DiscardingStream() {
+    static std::FILE* stream = [] {
+        cookie_io_functions_t functions{};
+        functions.write = [](void*, const char*, size_t size) {
+            return static_cast<ssize_t>(size);
+        };
+        std::FILE* discarding = fopencookie(nullptr, "w", functions);
+        // Standard output must never carry them: standard error is the fallback.
+        return discarding != nullptr ? discarding : stderr;
+    }();
+    return stream;
+}
+
+// `help`, `help COMMAND`, `--help`.
+int Help(int argc, char** argv, int at) {
+    if (at + 1 >= argc) {
         std::fputs(UsageText().c_str(), stdout);
         return kExitOk;
     }
-    const auto& commands = Commands();
-    auto command = std::find_if(commands.begin(), commands.end(),
-                                [&](const Command& c) { return name == c.name; });
-    if (command == commands.end())
+    const Command* command = FindCommand(argv[at + 1]);
+    if (command == nullptr)
+        return Usage(std::string("unknown command ") + argv[at + 1]);
+    std::fputs(CommandHelp(*command).c_str(), stdout);
+    return kExitOk;
+}
+
+int Run(int argc, char** argv) {
+    int at = 1;
+    GlobalOptions globals;
+    while (at < argc && globals.Take(argv[at]))
+        ++at;
+    if (at >= argc)
+        return Usage("no command given");
+    const std::string name = argv[at];
+    if (name == "--version") {
+        std::fputs(VersionText().c_str(), stdout);
+        return kExitOk;
+    }
+    if (name == "help" || IsHelp(name))
+        return Help(argc, argv, at);
+    const Command* command = FindCommand(name);
+    if (command == nullptr)
         return Usage("unknown command " + name);
+    // Asking how a command is used is never an error, whatever else the line holds.
+    if (std::any_of(argv + at + 1, argv + argc, [](const char* word) { return IsHelp(word); })) {
+        std::fputs(CommandHelp(*command).c_str(), stdout);
+        return kExitOk;
+    }
     CommandArgs args;
-    if (std::optional<std::string> problem = ParseArgs(*command, argc, argv, at + 1, args))
-        return Usage(*problem);
+    if (std::optional<std::string> problem = ParseArgs(*command, argc, argv, at + 1, args, globals))
+        return Usage(*problem, command);
     if (command->check != nullptr)
         if (std::optional<std::string> problem = command->check(args))
-            return Usage(*problem);
+            return Usage(*problem, command);
 
-    // Standard output carries results only; the storage layer's fixed lines go with the messages.
-    SetLowLevelLineStream(stderr);
+    // Standard output carries results only; the storage layer's fixed lines are for support,
+    // with the messages when asked for.
+    SetLowLevelLineStream(globals.verbose ? stderr : DiscardingStream());
     CliApp app(stdout, stderr);
-    if (passwordFromStdin)
+    if (globals.passwordFromStdin)
         app.SetPassword(ReadFirstLine(stdin));
     if (std::optional<int> stopped = app.Start()) {
         if (!app.StoppedOnOverflow())

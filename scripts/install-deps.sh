@@ -12,6 +12,12 @@ PACKAGES="$PACKAGES exfatprogs exfat-fuse"
 PACKAGES="$PACKAGES clang-14"
 # libical reads and writes the iCalendar files of the schedule and the to-do list.
 PACKAGES="$PACKAGES libical-dev"
+# `make package`: the icons drawn from their SVG, the Debian package with its dependencies read
+# from the shared objects (dpkg-shlibdeps, file), and the checks of the launcher entry, the
+# metainfo and the manual page.
+PACKAGES="$PACKAGES librsvg2-bin dpkg-dev file desktop-file-utils appstream man-db"
+# `make test-package` starts the installed window on a virtual display and reads its class.
+PACKAGES="$PACKAGES xvfb x11-utils"
 
 missing=""
 for package in $PACKAGES; do

@@ -170,7 +170,10 @@ TEST(CliOutput, ResultsOnStandardOutputAndUtf8MessagesOnStandardError) {
         ASSERT_EQ(exported.exitCode, 0) << exported.err;
         EXPECT_EQ(Json::parse(exported.out).at(0)["name"], c.name);
         EXPECT_FALSE(Contains(exported.out, "Load dll ok."));
-        EXPECT_TRUE(Contains(exported.err, "Load dll ok.")) << exported.err;
+        EXPECT_FALSE(Contains(exported.err, "Load dll ok.")) << exported.err;
+        ProcessResult verbose = sandbox.Run({"--verbose", "export", "addressbook"}, c.locale);
+        EXPECT_EQ(verbose.out, exported.out);
+        EXPECT_TRUE(Contains(verbose.err, "Load dll ok.")) << verbose.err;
 
         const std::string file = sandbox.WriteInput("in.json", std::string(R"([{"name": ")") +
                                                                    c.name + R"(", "note": "x"}])");

@@ -3,8 +3,8 @@
 #include "app/device_sync.h"
 #include "app/startup_checks.h"
 #include "app/user_folder.h"
-#include "exchange/record_table.h"
 #include "device/device_link.h"
+#include "exchange/record_table.h"
 #include "personal/personal_engine.h"
 #include "platform/backends.h"
 #include "platform/input_methods.h"
@@ -22,6 +22,18 @@
 
 namespace zyntra {
 namespace {
+
+// The charset of a language file's section: the charset of the system language it is written
+// for. An unknown section is looked up in the system language's, as the lookups do.
+const char* SectionCharset(const std::string& section, const std::string& systemLanguage) {
+    if (section == "English")
+        return InterfaceCharset("en_US");
+    if (section == "TChinese")
+        return InterfaceCharset("zh_TW");
+    if (section == "SChinese")
+        return InterfaceCharset("zh_CN");
+    return InterfaceCharset(systemLanguage);
+}
 
 const char* FailureKey(FileFailure failure) {
     switch (failure) {
@@ -51,11 +63,11 @@ CliApp::~CliApp() {
 }
 
 std::string CliApp::Text(const char* key) const {
-    return systemCodec_->ToUtf8(LangText(key));
+    return textCodec_->ToUtf8(LangText(key));
 }
 
 std::string CliApp::CountText(const char* key, int count) const {
-    return systemCodec_->ToUtf8(FormatCount(LangText(key), count));
+    return textCodec_->ToUtf8(FormatCount(LangText(key), count));
 }
 
 void CliApp::Say(const char* key, const std::string& about, const char* followsKey) const {
@@ -83,15 +95,21 @@ std::optional<int> CliApp::Start() {
     language_ = ReadSystemLanguage(*registry_);
     const std::string& language = language_;
     systemCodec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
-    services_ = std::make_unique<ConsoleServices>(*systemCodec_, err_);
-    UiServices ui = services_->Services();
+    textCodec_ = std::make_unique<CharsetCodec>(InterfaceCharset(language));
+    services_ = std::make_unique<ConsoleServices>(*textCodec_, err_);
     const UserFolderSetup folders = PrepareUserFolder(SystemLocaleName());
     if (FirstMissingRequiredFile(ProgramFolder(), UserFolder())) {
-        ui.messages.Show(MissingFilesMessage(language));
+        services_->Services().messages.Show(MissingFilesMessage(language));
         return kExitFailed;
     }
     OpenLanguageFile(LanguageFilePath());
     languageFileOpen_ = true;
+    // A section chosen by hand may be another language's than the locale's: its texts are in
+    // its own charset, and standard error takes them as UTF-8 all the same.
+    textCodec_ = std::make_unique<CharsetCodec>(
+        SectionCharset(LanguageSectionOf(LanguageFilePath()), language));
+    services_ = std::make_unique<ConsoleServices>(*textCodec_, err_);
+    UiServices ui = services_->Services();
     if (!folders.copiedBackupFiles.empty())
         Say("SM_OldBackupCopied", UserFolder() + "backup/");
     // Nothing of the program folder changes while the window runs on it.
@@ -107,7 +125,7 @@ std::optional<int> CliApp::Start() {
     deviceSync_ = std::make_unique<DeviceSync>(*devices_);
     personal_ = std::make_unique<PersonalEngine>(*deviceSync_, ui.messages, ui.pendingEvents);
     personal_->SetInterfaceCharset(recordCodec_.Charset());
-    personal_->SetMessageCharset(systemCodec_->Charset());
+    personal_->SetMessageCharset(textCodec_->Charset());
     if (devices_->DeviceCount() > 1) {
         overflow_ = true;
         return kExitNoDevice;

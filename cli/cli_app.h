@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exchange/charset_codec.h"
 #include "cli/console_services.h"
+#include "exchange/charset_codec.h"
 
 #include <cstdio>
 #include <functional>
@@ -94,6 +94,9 @@ private:
     std::unique_ptr<Registry> registry_;
     CharsetCodec recordCodec_{"UTF-8"};
     std::unique_ptr<CharsetCodec> systemCodec_;
+    // The charset of the language file's chosen section, in which its texts are; the system
+    // language's until the file is open.
+    std::unique_ptr<CharsetCodec> textCodec_;
     std::string language_ = "en_US";
     std::unique_ptr<ConsoleServices> services_;
     std::unique_ptr<DeviceLink> devices_;

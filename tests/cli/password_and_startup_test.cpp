@@ -150,6 +150,17 @@ TEST(CliExitCodes, AFailedRunExitsOne) {
     EXPECT_TRUE(Contains(sync.err, "Secretary/PIM.db")) << sync.err;
 }
 
+// The section of the language file was chosen by hand, and the terminal's locale is another
+// language's: the messages are still the section's texts in UTF-8.
+TEST(CliOutput, MessagesFollowTheLanguageFilesSectionWhateverTheLocale) {
+    CliSandbox sandbox;
+    sandbox.SetLanguage("TChinese");
+    sandbox.AddDevice();
+    ProcessResult run = sandbox.Run({"import", "addressbook", "/nonexistent.json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Contains(run.err, "無法讀取這個檔案： /nonexistent.json")) << run.err;
+}
+
 TEST(CliOutput, ResultsOnStandardOutputAndUtf8MessagesOnStandardError) {
     struct Case {
         const char* locale;

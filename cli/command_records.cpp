@@ -15,7 +15,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <variant>
 
 namespace zyntra {
@@ -68,14 +67,8 @@ std::optional<SyncMode> SyncModeByName(const std::string& mode) {
 
 // ", 1 added, 2 updated": the counts of a kind that are not 0.
 std::string CountsText(const CliApp& app, const RunReport& report, RecordKind kind) {
-    const KindCounts& c = report.Of(kind);
-    const std::pair<int, const char*> parts[] = {{c.added, "SM_CliAdded"},
-                                                 {c.updated, "SM_CliUpdated"},
-                                                 {c.keptTwice, "SM_CliKeptTwice"},
-                                                 {c.leftAlone, "SM_CliLeftAlone"},
-                                                 {c.skippedEqual, "SM_CliAlreadyThere"}};
     std::string text;
-    for (const auto& [count, key] : parts)
+    for (const auto& [count, key] : report.Of(kind).Keyed())
         if (count != 0)
             text += ", " + app.CountText(key, count);
     return text;
@@ -123,10 +116,6 @@ std::optional<std::string> CheckKindAndFormat(const CommandArgs& args,
     if (const ExchangeFormat* exchange = std::get_if<ExchangeFormat>(&*format))
         return ExchangeKindFault(*exchange, *kind);
     return std::nullopt;
-}
-
-std::string ReadAll(std::istream& in) {
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 } // namespace

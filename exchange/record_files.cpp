@@ -7,13 +7,11 @@
 #include "platform/file_faults.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <unistd.h>
@@ -60,7 +58,7 @@ std::string ReadInto(std::ifstream& in, const RecordFileType& type, KindImports&
     const std::optional<ExchangeFormat> exchange = ExchangeFormatOf(type.format);
     if (!exchange)
         return ReadRecords(in, TableFormatOf(type.format), FieldsOf(kind), add);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string text = ReadAll(in);
     if (*exchange != ExchangeFormat::ICalendar)
         return ReadExchange(text, kind, *exchange, add, note);
     return ReadCalendar(
@@ -110,21 +108,18 @@ std::vector<RecordFileType> ExportFileTypes() {
 
 const RecordFileType& ImportTypeOfFile(const std::vector<RecordFileType>& types, std::size_t chosen,
                                        const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    if (!extension.empty())
-        extension.erase(0, 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const auto holds = [&](const RecordFileType& type) {
-        const std::vector<std::string> extensions = ExtensionsOf(type.format);
-        return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
-    };
-    if (holds(types[chosen]))
+    const std::optional<ExchangeFormat> named = ExchangeFormatOfFile(path);
+    if (!named)
         return types[chosen];
-    const auto found = std::find_if(types.begin(), types.end(), holds);
-    if (found != types.end() && std::count_if(types.begin(), types.end(), holds) == 1)
-        return *found;
-    return types[chosen];
+    const RecordFileFormat format = *named == ExchangeFormat::ICalendar
+                                        ? RecordFileFormat::ICalendar
+                                        : RecordFileFormat::VCard40;
+    if (types[chosen].format == format)
+        return types[chosen];
+    const auto found = std::find_if(types.begin(), types.end(), [&](const RecordFileType& type) {
+        return type.format == format;
+    });
+    return found != types.end() ? *found : types[chosen];
 }
 
 const char* FormatName(RecordFileFormat format) {

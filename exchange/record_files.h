@@ -26,10 +26,8 @@ struct RecordFileType {
 std::vector<RecordFileType> ImportFileTypes();
 std::vector<RecordFileType> ExportFileTypes();
 
-// The type a file is read as: the chosen one when the file's extension is one of its format's;
-// otherwise the one type whose format the extension names, when only one has it (a ".ics"
-// chosen while the type list showed vCard). A CSV or JSON file holds any kind, so there the
-// chosen type stands.
+// The type a file is read as: a ".vcf" or ".ics" file names its format, whichever type the list
+// showed; a CSV or JSON file holds any kind, so there the chosen type stands.
 const RecordFileType& ImportTypeOfFile(const std::vector<RecordFileType>& types, std::size_t chosen,
                                        const std::string& path);
 

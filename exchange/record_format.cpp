@@ -71,11 +71,11 @@ void RecordWriter::Put(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), out_);
 }
 
-namespace {
-
 std::string ReadAll(std::istream& in) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+namespace {
 
 std::string RecordError(std::size_t index, const std::string& what) {
     return "record " + std::to_string(index + 1) + ": " + what;

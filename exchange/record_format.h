@@ -32,6 +32,9 @@ private:
     std::size_t written_ = 0;
 };
 
+// The rest of a stream, as one text (for the readers that take a whole text).
+std::string ReadAll(std::istream& in);
+
 // Receives each record as soon as it is read.
 using RecordSink = std::function<void(ImportedRecord&&)>;
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zyntra {
@@ -22,6 +23,15 @@ struct KindCounts {
 
     int Total() const { return added + updated + keptTwice + leftAlone + skippedEqual; }
     bool operator==(const KindCounts&) const = default;
+
+    // Each count with the language key of its "%d ..." text, in the order results tell them.
+    std::array<std::pair<int, const char*>, 5> Keyed() const {
+        return {{{added, "SM_CliAdded"},
+                 {updated, "SM_CliUpdated"},
+                 {keptTwice, "SM_CliKeptTwice"},
+                 {leftAlone, "SM_CliLeftAlone"},
+                 {skippedEqual, "SM_CliAlreadyThere"}}};
+    }
 };
 
 // What a run did with a record that differed from the database row of its key.

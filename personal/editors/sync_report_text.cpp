@@ -41,14 +41,9 @@ const char* ActionKey(DifferedAction action) {
 }
 
 // "1 added, 2 updated": the counts that are not 0, in the words the command line uses.
-std::string CountsLine(const KindCounts& c) {
-    const std::pair<int, const char*> parts[] = {{c.added, "SM_CliAdded"},
-                                                 {c.updated, "SM_CliUpdated"},
-                                                 {c.keptTwice, "SM_CliKeptTwice"},
-                                                 {c.leftAlone, "SM_CliLeftAlone"},
-                                                 {c.skippedEqual, "SM_CliAlreadyThere"}};
+std::string CountsLine(const KindCounts& counts) {
     std::string line;
-    for (const auto& [count, key] : parts)
+    for (const auto& [count, key] : counts.Keyed())
         if (count != 0)
             line += (line.empty() ? "" : ", ") + FormatCount(LangText(key), count);
     return line;
